@@ -1,0 +1,15 @@
+# Fails the build when a core source includes a Qt header. Run at build time
+# with -DLIST=<file holding one path per line> -DSTAMP=<stamp to touch>.
+file(STRINGS "${LIST}" files)
+set(offenders "")
+foreach(f IN LISTS files)
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt[A-Za-z]*/)")
+    if(hits)
+        list(APPEND offenders "${f}: ${hits}")
+    endif()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n  " text)
+    message(FATAL_ERROR "Core sources must not include Qt headers:\n  ${text}")
+endif()
+file(TOUCH "${STAMP}")

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+
+// Where the program's files live. The program folder holds what ships
+// (read-only); the data folder holds what the user makes (menus, lists,
+// nutrient tables written back at exit).
+class AppFolders {
+public:
+    // The shipped files for an executable at exePath: "<prefix>/share/savorbridge"
+    // when installed, "<build>/data" when started from the build tree.
+    static std::filesystem::path ProgramFolderFor(const std::filesystem::path& exePath);
+
+    // The running executable's own path (from /proc/self/exe).
+    static std::filesystem::path ExecutablePath();
+
+    // $XDG_DATA_HOME/Savorbridge, or ~/.local/share/Savorbridge.
+    static std::filesystem::path DefaultDataFolder();
+
+    // Creates the folder (and its parents) when missing; false when that fails.
+    static bool EnsureFolder(const std::filesystem::path& folder);
+};
