@@ -1,0 +1,55 @@
+#include "platform/StringTable.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+// Kept sorted by id.
+const std::array kStrings = std::to_array<std::pair<int, const char*>>({
+    {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {128, "Savorbridge\n\nRecipe\nRecipe Files (*.rcp)\n.rcp\nSavorbridge.Document\nRecipe Book"},
+    {273, "The file '%s' could not be read.\nIt is not a valid Savorbridge file."},
+    {285, "Chapter"},
+    {286, "Length\nArea\nVolume\nWeight\nTemperature"},
+    {287, "An error was encountered while opening the following recipe book.\n\n  %s\n  %s\n\nAs much data as "
+          "possible was recovered. "},
+    {514, ".rcp"},
+    {515, "Recipe Book (.rcp)|*.rcp||"},
+    {519, "A recipe book with that filename already exists. \nPlease select a different file."},
+    {520, "Check the books to save..."},
+    {522, "One or more recipe books need to be saved.\nDo you want to save them before exiting?"},
+    {561, "Menu"},
+    {562, "Shopping List"},
+    {569, "#\nItem\nAisle\nCost\nStore"},
+    {571, "For news, updates and new recipe books, visit Savorbridge on the Web."},
+});
+
+} // namespace
+
+const std::string& StringTable::Get(int id) {
+    static const std::string empty;
+    static const auto texts = [] {
+        std::vector<std::pair<int, std::string>> all(kStrings.begin(), kStrings.end());
+        return all;
+    }();
+    const auto found = std::lower_bound(texts.begin(), texts.end(), id,
+                                        [](const auto& entry, int wanted) { return entry.first < wanted; });
+    return found != texts.end() && found->first == id ? found->second : empty;
+}
+
+std::vector<std::string> StringTable::List(int id) {
+    std::vector<std::string> labels;
+    const std::string& text = Get(id);
+    std::size_t start = 0;
+    while (start <= text.size() && !text.empty()) {
+        const std::size_t end = text.find('\n', start);
+        labels.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    return labels;
+}
