@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -86,7 +87,7 @@ std::optional<int> SetupLauncher::ReadInstallFile() {
 
 // The installer line is "key=path", the path relative to the launcher's
 // folder and possibly written with backslashes by a Windows tool.
-std::optional<int> SetupLauncher::TakeInstaller(std::ifstream& file) {
+std::optional<int> SetupLauncher::TakeInstaller(std::istream& file) {
     std::string line;
     if (!std::getline(file, line)) {
         return Fail(kNoInstaller, kInstallFileUnusable);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <fstream>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,7 +33,7 @@ private:
 
     std::optional<int> TakeDirectory(const std::optional<std::string>& commandLine);
     std::optional<int> ReadInstallFile();
-    std::optional<int> TakeInstaller(std::ifstream& file);
+    std::optional<int> TakeInstaller(std::istream& file);
     std::optional<int> FindManager();
     int ReportStartFailure();
     std::string ParametersText() const;

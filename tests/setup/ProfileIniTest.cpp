@@ -7,14 +7,22 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 constexpr const char* kManagerKey = "software/Microsoft/Windows/CurrentVersion/App Paths/CEAppMgr.exe/Default";
 
 struct WrittenValue {
+    const char* name;
     const char* key;
     const char* value;
 };
+
+std::ostream& operator<<(std::ostream& out, const WrittenValue& written) {
+    return out << written.name;
+}
 
 class ProfileIniReadsQSettings : public testing::TestWithParam<WrittenValue> {};
 
@@ -32,10 +40,12 @@ TEST_P(ProfileIniReadsQSettings, ValueWrittenByQSettings) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ProfileIniReadsQSettings,
-                         testing::Values(WrittenValue{kManagerKey, "/opt/ceappmgr/CEAppMgr"},
-                                         WrittenValue{kManagerKey, "/opt/ce app mgr/CEAppMgr, v2"},
-                                         WrittenValue{kManagerKey, " /opt/padded;odd\\name\"quoted\" "},
-                                         WrittenValue{"TopLevel", "/usr/bin/x"}));
+                         testing::Values(WrittenValue{"PlainPath", kManagerKey, "/opt/ceappmgr/CEAppMgr"},
+                                         WrittenValue{"SpacesAndComma", kManagerKey, "/opt/ce app mgr/CEAppMgr, v2"},
+                                         WrittenValue{"OuterSpacesQuotesAndBackslash", kManagerKey,
+                                                      " /opt/padded;odd\\name\"quoted\" "},
+                                         WrittenValue{"TopLevelKey", "TopLevel", "/usr/bin/x"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileIni, ReadsTheKeyWrittenAsOneSectionPerFolder) {
     const TempDir temp;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <spawn.h>
 #include <sstream>
 #include <string>
@@ -172,6 +173,10 @@ struct InstallerCase {
     const char* ini;
 };
 
+std::ostream& operator<<(std::ostream& out, const InstallerCase& installerCase) {
+    return out << installerCase.name;
+}
+
 class SetupLauncherInstaller : public SetupLauncherRun, public testing::WithParamInterface<InstallerCase> {};
 
 TEST_P(SetupLauncherInstaller, StartsTheInstallerBelowTheLauncherWithNoParameters) {
@@ -257,6 +262,10 @@ struct BadInputCase {
     std::string ini;
     const char* message;
 };
+
+std::ostream& operator<<(std::ostream& out, const BadInputCase& badInput) {
+    return out << badInput.name;
+}
 
 class SetupLauncherBadInput : public SetupLauncherRun, public testing::WithParamInterface<BadInputCase> {};
 
