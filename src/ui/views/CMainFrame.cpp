@@ -13,7 +13,7 @@ CMainFrame::CMainFrame(CSettings& settings, Profile& profile) : m_settings(setti
     setObjectName("mainFrame");
     setWindowTitle("Savorbridge");
     setWindowIcon(QIcon(":/icons/savorbridge.svg"));
-    auto* welcome = new QLabel("Open a recipe book with File, Open.", this);
+    auto* welcome = new QLabel("No recipe book is open.", this);
     welcome->setObjectName("welcome");
     welcome->setAlignment(Qt::AlignCenter);
     setCentralWidget(welcome);
