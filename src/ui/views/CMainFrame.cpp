@@ -31,6 +31,11 @@ void CMainFrame::CreateMenus() {
     exit->setObjectName("actionExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    QAction* pocketPc = tools->addAction("Install Savorbridge to Poc&ketPC");
+    pocketPc->setObjectName("actionInstallPocketPc");
+    connect(pocketPc, &QAction::triggered, this, &CMainFrame::installPocketPcRequested);
+
     QMenu* help = menuBar()->addMenu("&Help");
     QAction* about = help->addAction("&About Savorbridge...");
     about->setObjectName("actionAbout");
