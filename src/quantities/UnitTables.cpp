@@ -43,7 +43,20 @@ constexpr CookingWord kCookingWords[] = {
 
 } // namespace
 
-UnitTables::UnitTables(Profile& profile) : m_profile(profile) {
+UnitTables::UnitTables() {
+    Build();
+}
+
+UnitTables::UnitTables(Profile& profile) : m_profile(&profile) {
+    Build();
+    LoadSettings();
+}
+
+UnitTables::~UnitTables() {
+    SaveSettings();
+}
+
+void UnitTables::Build() {
     const std::vector<std::string> names = StringTable::List(kFamilyNamesId);
     for (int i = 0; i < kFamilyCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -122,12 +135,12 @@ void UnitTables::BuildTemperature() {
 void UnitTables::LoadSettings() {
     for (auto& type : m_types) {
         for (auto& unit : type->Units()) {
-            unit->SetDisplayName(m_profile.GetString(kSection, SettingKey("disp", *unit), ""));
+            unit->SetDisplayName(m_profile->GetString(kSection, SettingKey("disp", *unit), ""));
         }
     }
     for (auto& type : m_types) {
         for (auto& unit : type->Units()) {
-            std::string convertTo = m_profile.GetString(kSection, SettingKey("conv", *unit), "");
+            std::string convertTo = m_profile->GetString(kSection, SettingKey("conv", *unit), "");
             const CUnit* target = convertTo.empty() ? nullptr : MatchInFamily(*type, convertTo);
             unit->RestoreTarget(std::move(convertTo), target);
         }
@@ -135,10 +148,13 @@ void UnitTables::LoadSettings() {
 }
 
 void UnitTables::SaveSettings() const {
+    if (m_profile == nullptr) {
+        return;
+    }
     for (const auto& type : m_types) {
         for (const auto& unit : type->Units()) {
-            m_profile.WriteString(kSection, SettingKey("disp", *unit), unit->DisplayName());
-            m_profile.WriteString(kSection, SettingKey("conv", *unit), unit->ConvertTo());
+            m_profile->WriteString(kSection, SettingKey("disp", *unit), unit->DisplayName());
+            m_profile->WriteString(kSection, SettingKey("conv", *unit), unit->ConvertTo());
         }
     }
 }

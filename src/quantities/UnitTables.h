@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 class Profile;
 
@@ -16,6 +17,8 @@ public:
     enum Family { Length, Area, Volume, Weight, Temperature };
     static constexpr int kFamilyCount = 5;
 
+    // The units with their built-in names only, tied to no profile.
+    UnitTables();
     explicit UnitTables(Profile& profile);
     ~UnitTables();
     UnitTables(const UnitTables&) = delete;
@@ -34,6 +37,7 @@ public:
 
     // A unit by family and number within the family; the unit must exist.
     const CUnit& Unit(Family family, int index) const;
+    CUnit& Unit(Family family, int index) { return const_cast<CUnit&>(std::as_const(*this).Unit(family, index)); }
 
     void SaveSettings() const;
 
@@ -43,9 +47,10 @@ private:
     void BuildVolume();
     void BuildWeight();
     void BuildTemperature();
+    void Build();
     void LoadSettings();
     const CUnit* MatchInFamily(const CUnitType& type, std::string_view text) const;
 
-    Profile& m_profile;
+    Profile* m_profile = nullptr;
     std::array<std::unique_ptr<CUnitType>, kFamilyCount> m_types;
 };
