@@ -67,11 +67,6 @@ void UnitTables::Build() {
     BuildVolume();
     BuildWeight();
     BuildTemperature();
-    LoadSettings();
-}
-
-UnitTables::~UnitTables() {
-    SaveSettings();
 }
 
 // Array order matters: the lookup takes the first match within a family.
