@@ -41,6 +41,38 @@ constexpr CookingWord kCookingWords[] = {
     {"micg", UnitTables::Weight, 0},
 };
 
+// The units in array order within each family (the lookup takes the first
+// match). The pound and tablespoon factors are the program's historic values,
+// not the exact definitions; stored conversions and nutrient portions depend
+// on them.
+struct UnitSpec {
+    UnitTables::Family family;
+    int index;
+    int nameId;
+    double factor;
+    double offset = 0.0;
+};
+
+constexpr UnitSpec kUnits[] = {
+    {UnitTables::Length, 0, 200, 1.0},           {UnitTables::Length, 1, 202, 10.0},
+    {UnitTables::Length, 2, 204, 1000.0},        {UnitTables::Length, 4, 208, 25.4},
+    {UnitTables::Length, 5, 210, 304.8},         {UnitTables::Length, 3, 206, 1000000.0},
+    {UnitTables::Length, 6, 212, 1609344.0},     {UnitTables::Area, 0, 214, 1.0},
+    {UnitTables::Area, 1, 216, 100.0},           {UnitTables::Area, 2, 218, 1000000.0},
+    {UnitTables::Area, 3, 220, 645.16},          {UnitTables::Area, 4, 222, 92903.04},
+    {UnitTables::Volume, 7, 238, 236588.2365},   {UnitTables::Volume, 5, 234, 4928.92159375},
+    {UnitTables::Volume, 6, 236, 14786.7647812}, {UnitTables::Volume, 8, 240, 473176.473},
+    {UnitTables::Volume, 9, 242, 946352.946},    {UnitTables::Volume, 10, 244, 3785411.784},
+    {UnitTables::Volume, 11, 291, 29573.52956},  {UnitTables::Volume, 0, 224, 1.0},
+    {UnitTables::Volume, 1, 226, 1000.0},        {UnitTables::Volume, 2, 228, 1000000000.0},
+    {UnitTables::Volume, 12, 246, 1000.0},       {UnitTables::Volume, 13, 248, 1000000.0},
+    {UnitTables::Volume, 3, 230, 16387.064},     {UnitTables::Volume, 4, 232, 28316846.592},
+    {UnitTables::Weight, 4, 256, 28349.53112},   {UnitTables::Weight, 5, 258, 453592.4979},
+    {UnitTables::Weight, 1, 250, 1.0},           {UnitTables::Weight, 2, 252, 1000.0},
+    {UnitTables::Weight, 3, 254, 1000000.0},     {UnitTables::Weight, 0, 293, 0.001},
+    {UnitTables::Temperature, 0, 260, 1.0},      {UnitTables::Temperature, 1, 262, 0.5555555555555556, -32.0},
+};
+
 } // namespace
 
 UnitTables::UnitTables() {
@@ -62,68 +94,9 @@ void UnitTables::Build() {
         const auto at = static_cast<std::size_t>(i);
         m_types[at] = std::make_unique<CUnitType>(i, at < names.size() ? names[at] : std::string());
     }
-    BuildLength();
-    BuildArea();
-    BuildVolume();
-    BuildWeight();
-    BuildTemperature();
-}
-
-// Array order matters: the lookup takes the first match within a family.
-void UnitTables::BuildLength() {
-    CUnitType& type = Type(Length);
-    type.AddUnit(0, 200, 1.0);
-    type.AddUnit(1, 202, 10.0);
-    type.AddUnit(2, 204, 1000.0);
-    type.AddUnit(4, 208, 25.4);
-    type.AddUnit(5, 210, 304.8);
-    type.AddUnit(3, 206, 1000000.0);
-    type.AddUnit(6, 212, 1609344.0);
-}
-
-void UnitTables::BuildArea() {
-    CUnitType& type = Type(Area);
-    type.AddUnit(0, 214, 1.0);
-    type.AddUnit(1, 216, 100.0);
-    type.AddUnit(2, 218, 1000000.0);
-    type.AddUnit(3, 220, 645.16);
-    type.AddUnit(4, 222, 92903.04);
-}
-
-// The pound and tablespoon factors are the program's historic values, not the
-// exact definitions; stored conversions and nutrient portions depend on them.
-void UnitTables::BuildVolume() {
-    CUnitType& type = Type(Volume);
-    type.AddUnit(7, 238, 236588.2365);
-    type.AddUnit(5, 234, 4928.92159375);
-    type.AddUnit(6, 236, 14786.7647812);
-    type.AddUnit(8, 240, 473176.473);
-    type.AddUnit(9, 242, 946352.946);
-    type.AddUnit(10, 244, 3785411.784);
-    type.AddUnit(11, 291, 29573.52956);
-    type.AddUnit(0, 224, 1.0);
-    type.AddUnit(1, 226, 1000.0);
-    type.AddUnit(2, 228, 1000000000.0);
-    type.AddUnit(12, 246, 1000.0);
-    type.AddUnit(13, 248, 1000000.0);
-    type.AddUnit(3, 230, 16387.064);
-    type.AddUnit(4, 232, 28316846.592);
-}
-
-void UnitTables::BuildWeight() {
-    CUnitType& type = Type(Weight);
-    type.AddUnit(4, 256, 28349.53112);
-    type.AddUnit(5, 258, 453592.4979);
-    type.AddUnit(1, 250, 1.0);
-    type.AddUnit(2, 252, 1000.0);
-    type.AddUnit(3, 254, 1000000.0);
-    type.AddUnit(0, 293, 0.001);
-}
-
-void UnitTables::BuildTemperature() {
-    CUnitType& type = Type(Temperature);
-    type.AddUnit(0, 260, 1.0);
-    type.AddUnit(1, 262, 0.5555555555555556, -32.0);
+    for (const auto& unit : kUnits) {
+        Type(unit.family).AddUnit(unit.index, unit.nameId, unit.factor, unit.offset);
+    }
 }
 
 // Display names first: a conversion target may be named by a display name.

@@ -42,11 +42,6 @@ public:
     void SaveSettings() const;
 
 private:
-    void BuildLength();
-    void BuildArea();
-    void BuildVolume();
-    void BuildWeight();
-    void BuildTemperature();
     void Build();
     void LoadSettings();
     const CUnit* MatchInFamily(const CUnitType& type, std::string_view text) const;
