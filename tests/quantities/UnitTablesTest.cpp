@@ -157,3 +157,11 @@ TEST_F(UnitTablesTest, NamesTheFamilies) {
     EXPECT_EQ(units.Type(UnitTables::Temperature).Name(), "Temperature");
     EXPECT_EQ(units.Type(UnitTables::Volume).Units().size(), 14u);
 }
+
+TEST(UnitTablesWithoutProfile, UseTheBuiltInNamesAndStoreNothing) {
+    UnitTables units;
+    units.Unit(UnitTables::Volume, 7).SetDisplayName("cup");
+    EXPECT_EQ(units.FindUnit("cup"), &units.Unit(UnitTables::Volume, 7));
+    EXPECT_EQ(units.Unit(UnitTables::Weight, 5).DisplayText(), "lb");
+    units.SaveSettings();
+}
