@@ -6,7 +6,7 @@
 
 namespace {
 
-// Kept sorted by id.
+// In id order for reading; sorted again on first use so a misplaced entry cannot hide.
 const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
     {128, "Savorbridge\n\nRecipe\nRecipe Files (*.rcp)\n.rcp\nSavorbridge.Document\nRecipe Book"},
@@ -108,6 +108,7 @@ const std::string& StringTable::Get(int id) {
     static const std::string empty;
     static const auto texts = [] {
         std::vector<std::pair<int, std::string>> all(kStrings.begin(), kStrings.end());
+        std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         return all;
     }();
     const auto found = std::lower_bound(texts.begin(), texts.end(), id,
