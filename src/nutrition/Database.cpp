@@ -184,11 +184,11 @@ std::string Database::FormatValue(double value, int nutrientId) {
 }
 
 void Database::LoadTables(ProgressSink* progress) {
-    if (m_tablesRead) {
+    // An in-memory database has no files: its tables are what was added to it.
+    if (m_tablesRead || m_folder.empty()) {
         return;
     }
     DropIndex();
-    m_mainItems.clear();
     const bool mainRead = ReadTableFile(kMainTableFile, false, progress);
     const bool userRead = ReadTableFile(kUserTableFile, true, progress);
     m_tablesRead = mainRead || userRead;
