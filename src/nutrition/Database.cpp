@@ -109,7 +109,7 @@ void Database::ChangeFolder(const std::filesystem::path& newFolder) {
 void Database::ReadDefinitions() {
     ResetCounters();
     try {
-        const std::string bytes = AtomicFile::Read(m_folder / kDefinitionsFile);
+        const std::string bytes = FileText::ReadFile(m_folder / kDefinitionsFile);
         m_definitionsRead = DefinitionsFile::Read(bytes, *this);
     } catch (const FileError&) {
         // A missing or unreadable file leaves the database empty; the nutrition
@@ -197,7 +197,7 @@ void Database::LoadTables(ProgressSink* progress) {
 bool Database::ReadTableFile(std::string_view fileName, bool user, ProgressSink* progress) {
     const std::filesystem::path path = m_folder / fileName;
     try {
-        const std::string bytes = AtomicFile::Read(path);
+        const std::string bytes = FileText::ReadFile(path);
         FoodTableFile::Read(bytes, *this, user ? TableKind::User : TableKind::Main, progress);
         return true;
     } catch (const FileError&) {

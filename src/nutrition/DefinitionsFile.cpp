@@ -198,7 +198,8 @@ std::string LabelBlockText(char block) {
 } // namespace
 
 bool DefinitionsFile::Read(std::string_view bytes, Database& database) {
-    const std::string text = FileText::Decode(bytes);
+    std::string storage;
+    const std::string_view text = FileText::Decode(bytes, storage);
     Lines lines(text);
     std::string_view line;
     lines.Next(line); // the XML declaration

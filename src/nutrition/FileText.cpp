@@ -1,10 +1,12 @@
 #include "nutrition/FileText.h"
 
+#include "platform/FileError.h"
 #include "platform/TextCodec.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <fstream>
 
 namespace Nutrient {
 
@@ -26,11 +28,31 @@ std::string_view SkipBlanks(std::string_view text) {
 
 } // namespace
 
-std::string FileText::Decode(std::string_view bytes) {
+std::string_view FileText::Decode(std::string_view bytes, std::string& storage) {
     if (IsAscii(bytes) || TextCodec::IsValidUtf8(bytes)) {
-        return std::string(bytes);
+        return bytes;
     }
-    return TextCodec::Windows1252ToUtf8(bytes);
+    storage = TextCodec::Windows1252ToUtf8(bytes);
+    return storage;
+}
+
+std::string FileText::ReadFile(const std::filesystem::path& path) {
+    // One read into a buffer of the file's size: the main table is 2 MB and
+    // is read while the user waits.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        throw FileError(path, "cannot open " + path.string());
+    }
+    const std::streamoff size = in.tellg();
+    if (size < 0) {
+        throw FileError(path, "cannot read " + path.string());
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) {
+        throw FileError(path, "cannot read " + path.string());
+    }
+    return bytes;
 }
 
 std::string FileText::Encode(std::string_view utf8) {

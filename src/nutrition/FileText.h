@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,10 @@ namespace Nutrient {
 // text with accents is practically never valid UTF-8).
 class FileText {
 public:
-    static std::string Decode(std::string_view bytes);
+    // The bytes as UTF-8: themselves when they are, else converted into storage.
+    static std::string_view Decode(std::string_view bytes, std::string& storage);
+    // The whole file; throws FileError when it cannot be opened or read.
+    static std::string ReadFile(const std::filesystem::path& path);
     static std::string Encode(std::string_view utf8);
 
     // The integer at the start of text, as C's atoi reads it; 0 when there is none.

@@ -181,8 +181,8 @@ std::string FoodTableFile::QuoteField(std::string_view text) {
 }
 
 void FoodTableFile::Read(std::string_view bytes, Database& database, TableKind kind, ProgressSink* progress) {
-    const std::string text = FileText::Decode(bytes);
-    const std::string_view all(text);
+    std::string storage;
+    const std::string_view all = FileText::Decode(bytes, storage);
     if (progress != nullptr) {
         progress->Begin(kReadCaption, static_cast<int>(CountLines(all) / 10 + 1));
     }
