@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <unordered_set>
 
 namespace Nutrient {
@@ -277,6 +278,9 @@ int Database::TakeNextItemId() {
 std::optional<int> Database::TakeNextSubGroupId(const FoodGroup& group) {
     // The counter starts afresh every run while earlier runs' sub-groups are
     // read back, so taken ids are passed over; ids stay within the group's thousand.
+    if (group.Id() > std::numeric_limits<int>::max() - 1000) {
+        return std::nullopt;
+    }
     while (m_nextSubGroup < 999) {
         const int id = group.Id() + ++m_nextSubGroup;
         if (group.FindSubGroup(id) == nullptr) {
