@@ -184,9 +184,9 @@ TEST(DatabaseIds, NewSubGroupsPassOverIdsInUse) {
         group.AddSubGroup(std::make_unique<Nutrient::SubGroup>(id, "", 1000, false));
     }
     EXPECT_EQ(database.TakeNextSubGroupId(group), std::nullopt);
-    const auto& edge =
-        database.AddGroup(std::make_unique<Nutrient::FoodGroup>(2147483000, "From a damaged file", false));
-    EXPECT_EQ(database.TakeNextSubGroupId(edge), std::nullopt);
+    Database fresh;
+    const auto& edge = fresh.AddGroup(std::make_unique<Nutrient::FoodGroup>(2147483000, "Damaged", false));
+    EXPECT_EQ(fresh.TakeNextSubGroupId(edge), std::nullopt);
     EXPECT_EQ(database.TakeNextItemId(), 100001);
     EXPECT_EQ(database.NextGroupId(), 50000);
 }
