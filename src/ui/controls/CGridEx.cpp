@@ -75,6 +75,8 @@ CGridEx::CGridEx(QWidget* parent) : QTableView(parent), m_model(new CGridModel(t
     setWordWrap(false);
     setTabKeyNavigation(false);
     m_header->setStretchLastSection(false);
+    // Owners hide columns by giving them no width.
+    m_header->setMinimumSectionSize(0);
     connect(m_header, &CGridHeader::leftClicked, this, &CGridEx::OnHeaderClicked);
     connect(m_header, &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { OnColumnWidthChanged(column, width); });

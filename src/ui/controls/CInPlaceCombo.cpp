@@ -1,18 +1,11 @@
 #include "ui/controls/CInPlaceCombo.h"
 
 #include "ui/controls/CGridEx.h"
+#include "ui/controls/GridEditKeys.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
-
-namespace {
-
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
 
 CInPlaceCombo::CInPlaceCombo(CGridEx& grid, int row, int column, const GridComboRequest& request,
                              const QString& cellText)
@@ -52,31 +45,27 @@ void CInPlaceCombo::Start() {
 
 void CInPlaceCombo::hidePopup() {
     QComboBox::hidePopup();
-    if (m_escaped) {
-        CloseSilently();
-        return;
-    }
-    Commit();
+    // The list closes before it makes the chosen entry current, so the edit
+    // ends once that has happened.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_escaped) {
+                CloseSilently();
+                return;
+            }
+            Commit();
+        },
+        Qt::QueuedConnection);
 }
 
 bool CInPlaceCombo::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool ours = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || IsEnter(key->key()) ||
-                          key->key() == Qt::Key_Escape || key->key() == Qt::Key_Delete ||
-                          key->modifiers().testFlag(Qt::ControlModifier);
-        if (ours) {
-            event->accept();
-            return true;
-        }
+    if (GridEditKeys::TakeShortcutOverride(*event)) {
+        return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            const bool back = key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
-            CommitAndMove(back ? GridEditMove::PreviousCell : GridEditMove::NextCell);
-            return true;
-        }
+    if (const auto move = GridEditKeys::TabMove(*event)) {
+        CommitAndMove(*move);
+        return true;
     }
     return QComboBox::event(event);
 }
@@ -94,7 +83,7 @@ void CInPlaceCombo::keyPressEvent(QKeyEvent* event) {
         CloseSilently();
         return;
     }
-    if (IsEnter(event->key())) {
+    if (GridEditKeys::IsEnter(*event)) {
         event->accept();
         return;
     }
@@ -102,7 +91,7 @@ void CInPlaceCombo::keyPressEvent(QKeyEvent* event) {
 }
 
 void CInPlaceCombo::keyReleaseEvent(QKeyEvent* event) {
-    if (IsEnter(event->key()) && !event->isAutoRepeat()) {
+    if (GridEditKeys::IsEnter(*event) && !event->isAutoRepeat()) {
         Commit();
         return;
     }

@@ -1,38 +1,11 @@
 #include "ui/controls/CInPlaceEdit.h"
 
 #include "ui/controls/CGridEx.h"
+#include "ui/controls/GridEditKeys.h"
 
 #include <QKeyEvent>
 
 #include <optional>
-
-namespace {
-
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-std::optional<GridEditMove> RowMoveFor(const QKeyEvent& event) {
-    const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
-    switch (event.key()) {
-    case Qt::Key_Up:
-        return GridEditMove::RowUp;
-    case Qt::Key_Down:
-        return GridEditMove::RowDown;
-    case Qt::Key_PageUp:
-        return GridEditMove::PageUp;
-    case Qt::Key_PageDown:
-        return GridEditMove::PageDown;
-    case Qt::Key_Home:
-        return ctrl ? std::optional(GridEditMove::FirstRow) : std::nullopt;
-    case Qt::Key_End:
-        return ctrl ? std::optional(GridEditMove::LastRow) : std::nullopt;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 CInPlaceEdit::CInPlaceEdit(CGridEx& grid, int row, int column, const QString& text)
     : QLineEdit(text, grid.viewport()), m_grid(grid), m_row(row), m_column(column), m_initialText(text) {
@@ -43,24 +16,12 @@ CInPlaceEdit::CInPlaceEdit(CGridEx& grid, int row, int column, const QString& te
 }
 
 bool CInPlaceEdit::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // These keys belong to the box, not to the dialog or the menus.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool ours = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || IsEnter(key->key()) ||
-                          key->key() == Qt::Key_Escape || key->key() == Qt::Key_Delete ||
-                          key->modifiers().testFlag(Qt::ControlModifier);
-        if (ours) {
-            event->accept();
-            return true;
-        }
+    if (GridEditKeys::TakeShortcutOverride(*event)) {
+        return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            const bool back = key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
-            FinishAndMove(back ? GridEditMove::PreviousCell : GridEditMove::NextCell);
-            return true;
-        }
+    if (const auto move = GridEditKeys::TabMove(*event)) {
+        FinishAndMove(*move);
+        return true;
     }
     return QLineEdit::event(event);
 }
@@ -71,7 +32,7 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event) {
         Finish(false);
         return;
     }
-    if (IsEnter(event->key())) {
+    if (GridEditKeys::IsEnter(*event)) {
         // Taken here so that the dialog's default button does not fire; the
         // edit commits when the key is released.
         event->accept();
@@ -84,7 +45,7 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CInPlaceEdit::MoveFor(const QKeyEvent& event) {
-    const std::optional<GridEditMove> move = RowMoveFor(event);
+    const std::optional<GridEditMove> move = GridEditKeys::RowMove(event);
     if (!move) {
         return false;
     }
@@ -93,7 +54,7 @@ bool CInPlaceEdit::MoveFor(const QKeyEvent& event) {
 }
 
 void CInPlaceEdit::keyReleaseEvent(QKeyEvent* event) {
-    if (IsEnter(event->key()) && !event->isAutoRepeat()) {
+    if (GridEditKeys::IsEnter(*event) && !event->isAutoRepeat()) {
         Finish(true);
         return;
     }
