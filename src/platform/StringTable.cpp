@@ -92,6 +92,7 @@ const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {519, "A recipe book with that filename already exists. \nPlease select a different file."},
     {520, "Check the books to save..."},
     {522, "One or more recipe books need to be saved.\nDo you want to save them before exiting?"},
+    {553, "[Click here to add item]"},
     {561, "Menu"},
     {562, "Shopping List"},
     {569, "#\nItem\nAisle\nCost\nStore"},

@@ -1,0 +1,55 @@
+#include "ui/controls/CGridHeader.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+CGridHeader::CGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    setSectionsClickable(true);
+    setHighlightSections(false);
+    setSortIndicatorShown(false);
+    // The header itself tells a click from the end of a resize or a drag.
+    connect(this, &QHeaderView::sectionClicked, this, [this](int column) {
+        if (m_leftPressed) {
+            emit leftClicked(column);
+        }
+    });
+}
+
+void CGridHeader::SetSortColumn(int column, bool ascending) {
+    m_sortColumn = column;
+    m_ascending = ascending;
+    viewport()->update();
+}
+
+void CGridHeader::mousePressEvent(QMouseEvent* event) {
+    m_leftPressed = event->button() == Qt::LeftButton;
+    QHeaderView::mousePressEvent(event);
+}
+
+void CGridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    QHeaderView::paintSection(painter, rect, logicalIndex);
+    if (logicalIndex == m_sortColumn) {
+        PaintArrow(painter, rect);
+    }
+}
+
+void CGridHeader::PaintArrow(QPainter* painter, const QRect& rect) const {
+    const int space = std::max(fontMetrics().horizontalAdvance(QLatin1Char(' ')), 2);
+    const int left = rect.right() - 5 * space;
+    const int right = rect.right() - 3 * space;
+    const int top = rect.center().y() - space / 2 - 1;
+    const int bottom = top + space;
+    QPolygon arrow;
+    if (m_ascending) {
+        arrow << QPoint((left + right) / 2, top) << QPoint(right, bottom) << QPoint(left, bottom);
+    } else {
+        arrow << QPoint(left, top) << QPoint(right, top) << QPoint((left + right) / 2, bottom);
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(palette().color(QPalette::Dark));
+    painter->setBrush(palette().color(QPalette::Mid));
+    painter->drawPolygon(arrow);
+    painter->restore();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QHeaderView>
+
+// The column header of a grid. It draws an arrow in the sort column's item,
+// pointing up for an ascending sort, and reports left-button clicks only.
+class CGridHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit CGridHeader(QWidget* parent = nullptr);
+
+    void SetSortColumn(int column, bool ascending);
+    int SortColumn() const { return m_sortColumn; }
+    bool IsAscending() const { return m_ascending; }
+
+signals:
+    void leftClicked(int column);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+
+private:
+    void PaintArrow(QPainter* painter, const QRect& rect) const;
+
+    int m_sortColumn = -1;
+    bool m_ascending = true;
+    bool m_leftPressed = false;
+};
