@@ -61,6 +61,15 @@ void WriteBook(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fixture.bytes.size()));
 }
 
+// Writing without the file system: the archive encoding alone.
+void SerializeBook(benchmark::State& state) {
+    Fixture& fixture = Shared();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RecipeBookFile::ToBytes(*fixture.book, {}));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fixture.bytes.size()));
+}
+
 // The memory a read needs on top of what the process held before, as a
 // multiple of the file size. Clearing the high-water mark needs Linux 4.0.
 void ReadBookPeakMemory(benchmark::State& state) {
@@ -81,3 +90,4 @@ void ReadBookPeakMemory(benchmark::State& state) {
 BENCHMARK(ReadBookPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadBook)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteBook)->Unit(benchmark::kMillisecond);
+BENCHMARK(SerializeBook)->Unit(benchmark::kMillisecond);
