@@ -25,13 +25,13 @@ std::string FormatRange(const ParsedAmount& amount, const QuantityRules& rules) 
 const ArchiveClass CIngredient::s_class("CIngredient", nullptr, &CreateIngredient);
 
 CIngredient::CIngredient(std::string amount, std::string unit, const std::string& description, std::int32_t link)
-    : m_amount(std::move(amount)), m_unit(std::move(unit)), m_link(link) {
+    : m_link(link), m_amount(std::move(amount)), m_unit(std::move(unit)) {
     SetDescription(description);
 }
 
 CIngredient::CIngredient(const CIngredient& other)
-    : CObject(other), CSBState(other), m_amount(other.m_amount), m_unit(other.m_unit),
-      m_description(other.m_description), m_nameKeyLength(other.m_nameKeyLength), m_link(other.m_link) {}
+    : CObject(other), CSBState(other), m_link(other.m_link), m_nameKeyLength(other.m_nameKeyLength),
+      m_amount(other.m_amount), m_unit(other.m_unit), m_description(other.m_description) {}
 
 const ArchiveClass& CIngredient::RuntimeClass() const {
     return s_class;
@@ -40,7 +40,7 @@ const ArchiveClass& CIngredient::RuntimeClass() const {
 void CIngredient::SetDescription(const std::string& description) {
     m_description = description;
     const std::size_t separator = m_description.find(" -- ");
-    m_nameKeyLength = separator == std::string::npos ? m_description.size() : separator + 1;
+    m_nameKeyLength = static_cast<std::uint32_t>(separator == std::string::npos ? m_description.size() : separator + 1);
 }
 
 void CIngredient::Store(ArchiveWriter& archive) const {

@@ -60,10 +60,12 @@ public:
     void Scale(double factor, double portionFactor, const QuantityRules& rules);
 
 private:
+    // The two 32-bit fields sit in the gaps the bases leave: a large book
+    // holds a million lines.
+    std::int32_t m_link = 0;
+    std::uint32_t m_nameKeyLength = 0;
     CRecipe* m_owner = nullptr;
     std::string m_amount;
     std::string m_unit;
     std::string m_description;
-    std::size_t m_nameKeyLength = 0;
-    std::int32_t m_link = 0;
 };
