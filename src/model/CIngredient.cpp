@@ -113,3 +113,20 @@ void CIngredient::Scale(double factor, double portionFactor, const QuantityRules
     amount.second *= factor;
     m_amount = FormatRange(amount, rules);
 }
+
+// Converted amounts are shown with the unit they were converted to: naming
+// the original unit beside them would misstate the quantity.
+CIngredient::Displayed CIngredient::Display(const QuantityRules& rules) const {
+    const auto unitText = rules.UnitDisplayText(m_unit);
+    if (!unitText.has_value()) {
+        return {m_amount, m_unit};
+    }
+    const auto target = rules.ConversionTarget(m_unit);
+    if (!target.has_value() || m_amount.empty()) {
+        return {m_amount, *unitText};
+    }
+    ParsedAmount amount = rules.ParseAmount(m_amount);
+    amount.first = rules.ConvertUnit(amount.first, m_unit, *target);
+    amount.second = rules.ConvertUnit(amount.second, m_unit, *target);
+    return {FormatRange(amount, rules), rules.UnitDisplayText(*target).value_or(*target)};
+}

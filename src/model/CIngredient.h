@@ -15,6 +15,11 @@ class QuantityRules;
 // link to a food item of the nutrient database (0 = none).
 class CIngredient : public CObject, public CSBState {
 public:
+    struct Displayed {
+        std::string amount;
+        std::string unit;
+    };
+
     static const ArchiveClass s_class;
 
     // Bits of Compare.
@@ -58,6 +63,10 @@ public:
     // Scales the amount by factor; a factor of 1 means the portion factor of
     // the display instead.
     void Scale(double factor, double portionFactor, const QuantityRules& rules);
+
+    // Amount and unit as pages and exports show them: in the user's display
+    // unit, converted when the user asked for another unit.
+    Displayed Display(const QuantityRules& rules) const;
 
 private:
     // The two 32-bit fields sit in the gaps the bases leave: a large book

@@ -42,6 +42,16 @@ public:
         return fromUnit == "cup" && toUnit == "T" ? value * 16 : value;
     }
 
+    std::optional<std::string> UnitDisplayText(std::string_view unit) const override {
+        if (unit == "T") {
+            return "Tbs.";
+        }
+        return UnitFamily(unit).has_value() ? std::optional(std::string(unit)) : std::nullopt;
+    }
+    std::optional<std::string> ConversionTarget(std::string_view unit) const override {
+        return unit == "T" ? std::optional<std::string>("cup") : std::nullopt;
+    }
+
 private:
     static double Value(std::string_view text) {
         const bool half = text.ends_with("\u00BD");
@@ -104,4 +114,23 @@ TEST(CIngredient, ScalesAmountsAndRanges) {
     CIngredient empty("", "", "salt");
     empty.Scale(3.0, 1.0, rules);
     EXPECT_EQ(empty.Amount(), "");
+}
+
+TEST(CIngredient, DisplaysAmountsInTheUsersUnits) {
+    const FakeRules rules;
+    struct Case {
+        CIngredient line;
+        std::string amount;
+        std::string unit;
+    };
+    const Case cases[] = {
+        {CIngredient("3", "pinch", "salt"), "3", "pinch"},  {CIngredient("2", "cup", "milk"), "2", "cup"},
+        {CIngredient("8", "T", "butter"), "\u00BD", "cup"}, {CIngredient("8--16", "T", "butter"), "\u00BD--1", "cup"},
+        {CIngredient("", "T", "oil"), "", "Tbs."},
+    };
+    for (const Case& c : cases) {
+        const auto shown = c.line.Display(rules);
+        EXPECT_EQ(shown.amount, c.amount) << c.line.Amount() << ' ' << c.line.Unit();
+        EXPECT_EQ(shown.unit, c.unit) << c.line.Amount() << ' ' << c.line.Unit();
+    }
 }
