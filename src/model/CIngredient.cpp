@@ -89,7 +89,14 @@ bool CIngredient::Combine(const CIngredient& other, double factor, const Quantit
         added.first = rules.ConvertUnit(added.first, other.m_unit, m_unit);
         added.second = rules.ConvertUnit(added.second, other.m_unit, m_unit);
     }
-    if (own.count < added.count) {
+    // A line without an amount takes the other's; a single amount counts as
+    // the range from itself to itself.
+    if (added.count == 1) {
+        added.second = added.first;
+    }
+    if (own.count == 0) {
+        own = added;
+    } else if (own.count < added.count) {
         own.first += added.second;
     } else if (added.count < own.count) {
         own.second += added.first;

@@ -22,8 +22,7 @@ public:
         if (range != std::string_view::npos) {
             return {Value(amount.substr(0, range)), Value(amount.substr(range + 2)), 2};
         }
-        const double value = Value(amount);
-        return {value, value, 1};
+        return {Value(amount), 0.0, 1};
     }
     std::string FormatAmount(double value) const override {
         const double whole = std::floor(value);
@@ -98,6 +97,9 @@ TEST(CIngredient, CombinesRangesWithSingleAmounts) {
     CIngredient single("3", "", "eggs");
     ASSERT_TRUE(single.Combine(CIngredient("1--2", "", "eggs"), 1.0, rules));
     EXPECT_EQ(single.Amount(), "5");
+    CIngredient none("", "", "eggs");
+    ASSERT_TRUE(none.Combine(CIngredient("2", "", "eggs"), 1.0, rules));
+    EXPECT_EQ(none.Amount(), "2");
 }
 
 TEST(CIngredient, ScalesAmountsAndRanges) {
