@@ -2,6 +2,8 @@
 # Both install any missing Debian packages first (scripts/setup-debian.sh).
 
 JOBS ?= $(shell nproc)
+# The book the program opens on `make run`: the shipped sample, so a new user sees recipes at once.
+ARGS ?= data/samples/sample.rcp
 GENERATOR := -G Ninja
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)

@@ -144,6 +144,8 @@ std::string ArchiveReader::ReadString() {
         }
     }
     std::string bytes;
+    // Room for what one buffer can hold at once; a damaged length costs no more.
+    bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(length, kBufferSize)));
     ReadRaw(length, bytes);
     if (IsAscii(bytes)) {
         return bytes;
@@ -190,8 +192,10 @@ std::uint32_t ArchiveReader::ReadClassDescriptor() {
     if (schema != cls.Schema() && !cls.Versionable()) {
         Fail(ArchiveError::Kind::BadSchema, "unsupported schema of class \"" + name + "\"");
     }
-    m_slots.push_back({&cls, nullptr, schema});
-    return static_cast<std::uint32_t>(m_slots.size() - 1);
+    m_slots.push_back({&cls, nullptr});
+    const auto index = static_cast<std::uint32_t>(m_slots.size() - 1);
+    m_classSchemas.emplace_back(index, schema);
+    return index;
 }
 
 // The slot of the tag's class: a new descriptor or a class read before.
@@ -222,7 +226,8 @@ ArchiveReader::Object ArchiveReader::ReadObject(const ArchiveClass* required) {
         }
         return {nullptr, slot.object};
     }
-    const Slot classSlot = m_slots[ReadClass(tag, word)];
+    const std::uint32_t classIndex = ReadClass(tag, word);
+    const Slot classSlot = m_slots[classIndex];
     if (required != nullptr && !classSlot.cls->IsDerivedFrom(*required)) {
         Fail(ArchiveError::Kind::BadClass, "object of the wrong class");
     }
@@ -231,19 +236,28 @@ ArchiveReader::Object ArchiveReader::ReadObject(const ArchiveClass* required) {
         Fail(ArchiveError::Kind::BadClass, "abstract class in the stream");
     }
     const std::size_t index = m_slots.size();
-    m_slots.push_back({classSlot.cls, object.get(), classSlot.storedSchema});
-    m_pendingSchema = classSlot.storedSchema;
+    m_slots.push_back({classSlot.cls, object.get()});
+    m_pendingSchema = StoredSchema(classIndex);
     try {
         object->Load(*this);
     } catch (...) {
         // The object dies here; its slot must never be handed out again.
-        m_slots[index].object = nullptr;
+        m_slots[index] = Slot();
         m_failed = true;
         throw;
     }
     m_pendingSchema = -1;
     CObject* address = object.get();
     return {std::move(object), address};
+}
+
+int ArchiveReader::StoredSchema(std::uint32_t classSlot) const {
+    for (const auto& [slot, schema] : m_classSchemas) {
+        if (slot == classSlot) {
+            return schema;
+        }
+    }
+    return m_slots[classSlot].cls->Schema();
 }
 
 int ArchiveReader::GetObjectSchema() {

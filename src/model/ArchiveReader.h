@@ -7,6 +7,7 @@
 #include <istream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ArchiveClass;
@@ -101,7 +102,6 @@ private:
     struct Slot {
         const ArchiveClass* cls = nullptr;
         CObject* object = nullptr;
-        int storedSchema = 0;
     };
 
     [[noreturn]] void Fail(ArchiveError::Kind kind, const std::string& what);
@@ -111,6 +111,7 @@ private:
     std::uint32_t ReadTag(std::uint16_t& word);
     std::uint32_t ReadClass(std::uint32_t tag, std::uint16_t word);
     std::uint32_t ReadClassDescriptor();
+    int StoredSchema(std::uint32_t classSlot) const;
     void Park(std::unique_ptr<CObject> object);
     bool IsParked(const CObject* object) const;
 
@@ -123,7 +124,11 @@ private:
     std::size_t m_end = 0;
     bool m_failed = false;
     std::vector<const ArchiveClass*> m_registered;
+    // One slot per index: a class (object null) or an object. Kept small,
+    // as a large book has over a million of them.
     std::vector<Slot> m_slots;
+    // The schema stored for each class slot.
+    std::vector<std::pair<std::uint32_t, int>> m_classSchemas;
     int m_pendingSchema = -1;
     std::vector<std::unique_ptr<CObject>> m_parked;
 };

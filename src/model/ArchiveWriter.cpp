@@ -5,6 +5,7 @@
 #include "platform/TextCodec.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 
 namespace {
@@ -19,7 +20,16 @@ bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
 }
 
+std::uint32_t NextWriterSerial() {
+    static std::atomic<std::uint32_t> serial{0};
+    return ++serial;
+}
+
 } // namespace
+
+ArchiveWriter::ArchiveWriter() : ArchiveWriter(Context()) {}
+
+ArchiveWriter::ArchiveWriter(Context context) : m_context(context), m_serial(NextWriterSerial()) {}
 
 void ArchiveWriter::WriteWord(std::uint16_t value) {
     const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
@@ -91,15 +101,17 @@ void ArchiveWriter::WriteTag(std::uint32_t index, std::uint32_t classBit) {
 }
 
 void ArchiveWriter::WriteClass(const ArchiveClass& cls) {
-    if (const auto known = m_classes.find(&cls); known != m_classes.end()) {
-        WriteTag(known->second, kClassBit32);
-        return;
+    for (const auto& [known, index] : m_classes) {
+        if (known == &cls) {
+            WriteTag(index, kClassBit32);
+            return;
+        }
     }
     WriteWord(kNewClassTag);
     WriteWord(static_cast<std::uint16_t>(cls.Schema()));
     WriteWord(static_cast<std::uint16_t>(cls.Name().size()));
     WriteRaw(cls.Name());
-    m_classes.emplace(&cls, m_nextIndex++);
+    m_classes.emplace_back(&cls, m_nextIndex++);
 }
 
 void ArchiveWriter::WriteObject(const CObject* object) {
@@ -107,11 +119,12 @@ void ArchiveWriter::WriteObject(const CObject* object) {
         WriteWord(0);
         return;
     }
-    if (const auto known = m_objects.find(object); known != m_objects.end()) {
-        WriteTag(known->second, 0);
+    if (object->m_writerSerial == m_serial) {
+        WriteTag(object->m_writerIndex, 0);
         return;
     }
     WriteClass(object->RuntimeClass());
-    m_objects.emplace(object, m_nextIndex++);
+    object->m_writerSerial = m_serial;
+    object->m_writerIndex = m_nextIndex++;
     object->Store(*this);
 }

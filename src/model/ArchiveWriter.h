@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 class ArchiveClass;
 class CObject;
@@ -17,8 +18,8 @@ public:
         bool storeNutrientCache = false;
     };
 
-    ArchiveWriter() = default;
-    explicit ArchiveWriter(Context context) : m_context(context) {}
+    ArchiveWriter();
+    explicit ArchiveWriter(Context context);
 
     const Context& GetContext() const { return m_context; }
 
@@ -49,6 +50,8 @@ private:
     Context m_context;
     std::string m_bytes;
     std::uint32_t m_nextIndex = 1;
-    std::unordered_map<const CObject*, std::uint32_t> m_objects;
-    std::unordered_map<const ArchiveClass*, std::uint32_t> m_classes;
+    // Tells this writer's indices in the objects apart from older writers'.
+    std::uint32_t m_serial;
+    // A stream holds a handful of classes; a list is quickest.
+    std::vector<std::pair<const ArchiveClass*, std::uint32_t>> m_classes;
 };

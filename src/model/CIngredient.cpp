@@ -25,13 +25,13 @@ std::string FormatRange(const ParsedAmount& amount, const QuantityRules& rules) 
 const ArchiveClass CIngredient::s_class("CIngredient", nullptr, &CreateIngredient);
 
 CIngredient::CIngredient(std::string amount, std::string unit, const std::string& description, std::int32_t link)
-    : m_amount(std::move(amount)), m_unit(std::move(unit)), m_link(link) {
+    : m_link(link), m_amount(std::move(amount)), m_unit(std::move(unit)) {
     SetDescription(description);
 }
 
 CIngredient::CIngredient(const CIngredient& other)
-    : CObject(other), CSBState(other), m_amount(other.m_amount), m_unit(other.m_unit),
-      m_description(other.m_description), m_nameKeyLength(other.m_nameKeyLength), m_link(other.m_link) {}
+    : CObject(other), CSBState(other), m_link(other.m_link), m_nameKeyLength(other.m_nameKeyLength),
+      m_amount(other.m_amount), m_unit(other.m_unit), m_description(other.m_description) {}
 
 const ArchiveClass& CIngredient::RuntimeClass() const {
     return s_class;
@@ -40,7 +40,7 @@ const ArchiveClass& CIngredient::RuntimeClass() const {
 void CIngredient::SetDescription(const std::string& description) {
     m_description = description;
     const std::size_t separator = m_description.find(" -- ");
-    m_nameKeyLength = separator == std::string::npos ? m_description.size() : separator + 1;
+    m_nameKeyLength = static_cast<std::uint32_t>(separator == std::string::npos ? m_description.size() : separator + 1);
 }
 
 void CIngredient::Store(ArchiveWriter& archive) const {
@@ -89,7 +89,14 @@ bool CIngredient::Combine(const CIngredient& other, double factor, const Quantit
         added.first = rules.ConvertUnit(added.first, other.m_unit, m_unit);
         added.second = rules.ConvertUnit(added.second, other.m_unit, m_unit);
     }
-    if (own.count < added.count) {
+    // A line without an amount takes the other's; a single amount counts as
+    // the range from itself to itself.
+    if (added.count == 1) {
+        added.second = added.first;
+    }
+    if (own.count == 0) {
+        own = added;
+    } else if (own.count < added.count) {
         own.first += added.second;
     } else if (added.count < own.count) {
         own.second += added.first;
@@ -112,4 +119,21 @@ void CIngredient::Scale(double factor, double portionFactor, const QuantityRules
     amount.first *= factor;
     amount.second *= factor;
     m_amount = FormatRange(amount, rules);
+}
+
+// Converted amounts are shown with the unit they were converted to: naming
+// the original unit beside them would misstate the quantity.
+CIngredient::Displayed CIngredient::Display(const QuantityRules& rules) const {
+    const auto unitText = rules.UnitDisplayText(m_unit);
+    if (!unitText.has_value()) {
+        return {m_amount, m_unit};
+    }
+    const auto target = rules.ConversionTarget(m_unit);
+    if (!target.has_value() || m_amount.empty()) {
+        return {m_amount, *unitText};
+    }
+    ParsedAmount amount = rules.ParseAmount(m_amount);
+    amount.first = rules.ConvertUnit(amount.first, m_unit, *target);
+    amount.second = rules.ConvertUnit(amount.second, m_unit, *target);
+    return {FormatRange(amount, rules), rules.UnitDisplayText(*target).value_or(*target)};
 }

@@ -15,6 +15,11 @@ class QuantityRules;
 // link to a food item of the nutrient database (0 = none).
 class CIngredient : public CObject, public CSBState {
 public:
+    struct Displayed {
+        std::string amount;
+        std::string unit;
+    };
+
     static const ArchiveClass s_class;
 
     // Bits of Compare.
@@ -59,11 +64,17 @@ public:
     // the display instead.
     void Scale(double factor, double portionFactor, const QuantityRules& rules);
 
+    // Amount and unit as pages and exports show them: in the user's display
+    // unit, converted when the user asked for another unit.
+    Displayed Display(const QuantityRules& rules) const;
+
 private:
+    // The two 32-bit fields sit in the gaps the bases leave: a large book
+    // holds a million lines.
+    std::int32_t m_link = 0;
+    std::uint32_t m_nameKeyLength = 0;
     CRecipe* m_owner = nullptr;
     std::string m_amount;
     std::string m_unit;
     std::string m_description;
-    std::size_t m_nameKeyLength = 0;
-    std::int32_t m_link = 0;
 };

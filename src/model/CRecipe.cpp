@@ -13,6 +13,9 @@
 
 namespace {
 
+// Room made ahead for the stored number of lines, which may be damaged.
+constexpr std::int32_t kReserveLimit = 64;
+
 std::unique_ptr<CObject> CreateRecipe() {
     return std::make_unique<CRecipe>();
 }
@@ -181,6 +184,7 @@ void CRecipe::Load(ArchiveReader& archive) {
 
 void CRecipe::LoadFields(ArchiveReader& archive) {
     const std::int32_t count = archive.ReadInt();
+    m_ingredients.reserve(static_cast<std::size_t>(std::clamp(count, 0, kReserveLimit)));
     for (std::int32_t i = 0; i < count; ++i) {
         if (auto line = archive.ReadNew<CIngredient>(CIngredient::s_class)) {
             AppendIngredient(std::move(line));

@@ -159,6 +159,9 @@ void CRecipeObj::LoadPictures(ArchiveReader& archive, int schema) {
         return;
     }
     const std::int32_t count = archive.ReadInt();
+    if (count <= 0) {
+        return;
+    }
     const std::filesystem::path folder = PictureFolder();
     for (std::int32_t i = 0; i < count; ++i) {
         if (auto picture = RecipeImage::Load(archive, folder)) {

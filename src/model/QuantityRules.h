@@ -25,4 +25,9 @@ public:
     virtual std::optional<int> UnitFamily(std::string_view unit) const = 0;
     // The value converted between two units of one family.
     virtual double ConvertUnit(double value, std::string_view fromUnit, std::string_view toUnit) const = 0;
+    // How the unit is shown (the user's display name or its abbreviation),
+    // or nothing when no unit is known by the text.
+    virtual std::optional<std::string> UnitDisplayText(std::string_view unit) const = 0;
+    // The unit the user wants amounts in this unit converted to, if any.
+    virtual std::optional<std::string> ConversionTarget(std::string_view unit) const = 0;
 };

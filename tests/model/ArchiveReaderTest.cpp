@@ -120,3 +120,24 @@ TEST(ArchiveReader, ReadsPrimitivesLittleEndian) {
     EXPECT_EQ(reader.ReadDouble(), 1.5);
     EXPECT_THROW(reader.ReadByte(), ArchiveError);
 }
+
+TEST(ArchiveReader, NeverHandsOutOneObjectToTwoOwners) {
+    CIngredient first("1", "", "salt");
+    CIngredient second("2", "", "pepper");
+    ArchiveWriter writer;
+    writer.WriteObject(&first);
+    writer.WriteObject(&first);
+    writer.WriteObject(&second);
+    writer.WriteObject(&second);
+    std::istringstream in(writer.Bytes());
+    ArchiveReader reader(in);
+    reader.Register(CIngredient::s_class);
+
+    const auto owned = reader.ReadNew<CIngredient>(CIngredient::s_class);
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(reader.ReadNew<CIngredient>(CIngredient::s_class), nullptr);
+    // A new object where only references belong has no owner: it is kept
+    // aside, and later references to it lead nowhere.
+    EXPECT_EQ(reader.ReadReference<CIngredient>(CIngredient::s_class), nullptr);
+    EXPECT_EQ(reader.ReadReference<CIngredient>(CIngredient::s_class), nullptr);
+}

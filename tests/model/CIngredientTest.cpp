@@ -22,8 +22,7 @@ public:
         if (range != std::string_view::npos) {
             return {Value(amount.substr(0, range)), Value(amount.substr(range + 2)), 2};
         }
-        const double value = Value(amount);
-        return {value, value, 1};
+        return {Value(amount), 0.0, 1};
     }
     std::string FormatAmount(double value) const override {
         const double whole = std::floor(value);
@@ -40,6 +39,16 @@ public:
             return value / 16;
         }
         return fromUnit == "cup" && toUnit == "T" ? value * 16 : value;
+    }
+
+    std::optional<std::string> UnitDisplayText(std::string_view unit) const override {
+        if (unit == "T") {
+            return "Tbs.";
+        }
+        return UnitFamily(unit).has_value() ? std::optional(std::string(unit)) : std::nullopt;
+    }
+    std::optional<std::string> ConversionTarget(std::string_view unit) const override {
+        return unit == "T" ? std::optional<std::string>("cup") : std::nullopt;
     }
 
 private:
@@ -88,6 +97,9 @@ TEST(CIngredient, CombinesRangesWithSingleAmounts) {
     CIngredient single("3", "", "eggs");
     ASSERT_TRUE(single.Combine(CIngredient("1--2", "", "eggs"), 1.0, rules));
     EXPECT_EQ(single.Amount(), "5");
+    CIngredient none("", "", "eggs");
+    ASSERT_TRUE(none.Combine(CIngredient("2", "", "eggs"), 1.0, rules));
+    EXPECT_EQ(none.Amount(), "2");
 }
 
 TEST(CIngredient, ScalesAmountsAndRanges) {
@@ -104,4 +116,23 @@ TEST(CIngredient, ScalesAmountsAndRanges) {
     CIngredient empty("", "", "salt");
     empty.Scale(3.0, 1.0, rules);
     EXPECT_EQ(empty.Amount(), "");
+}
+
+TEST(CIngredient, DisplaysAmountsInTheUsersUnits) {
+    const FakeRules rules;
+    struct Case {
+        CIngredient line;
+        std::string amount;
+        std::string unit;
+    };
+    const Case cases[] = {
+        {CIngredient("3", "pinch", "salt"), "3", "pinch"},  {CIngredient("2", "cup", "milk"), "2", "cup"},
+        {CIngredient("8", "T", "butter"), "\u00BD", "cup"}, {CIngredient("8--16", "T", "butter"), "\u00BD--1", "cup"},
+        {CIngredient("", "T", "oil"), "", "Tbs."},
+    };
+    for (const Case& c : cases) {
+        const auto shown = c.line.Display(rules);
+        EXPECT_EQ(shown.amount, c.amount) << c.line.Amount() << ' ' << c.line.Unit();
+        EXPECT_EQ(shown.unit, c.unit) << c.line.Amount() << ' ' << c.line.Unit();
+    }
 }

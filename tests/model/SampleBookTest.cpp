@@ -50,7 +50,10 @@ std::unique_ptr<CRecipeBook> SampleBook() {
     auto breakfast = std::make_unique<CRecipeChapter>();
     breakfast->SetTitle("Breakfast");
     breakfast->SetText("Quick things for slow mornings.");
-    AddRecipe(*breakfast, {"Buttermilk Pancakes", 4, "25 minutes", "pancakes breakfast griddle",
+    AddRecipe(*breakfast, {"Buttermilk Pancakes",
+                           4,
+                           "25 minutes",
+                           "pancakes breakfast griddle",
                            {{"2", "cup", "flour"},
                             {"2", "T", "sugar"},
                             {"2", "t", "baking powder"},
@@ -62,7 +65,10 @@ std::unique_ptr<CRecipeBook> SampleBook() {
                            "the flour and stir just until combined; a few lumps are fine.\r\n\r\nCook "
                            "\u00BC-cup portions on a hot greased griddle until bubbles form, turn once.",
                            "Rest the batter for five minutes for lighter pancakes."});
-    AddRecipe(*breakfast, {"Overnight Oats", 2, "5 minutes plus overnight", "oats make-ahead",
+    AddRecipe(*breakfast, {"Overnight Oats",
+                           2,
+                           "5 minutes plus overnight",
+                           "oats make-ahead",
                            {{"1", "cup", "rolled oats"},
                             {"1", "cup", "milk"},
                             {"\u00BD", "cup", "plain yogurt"},
@@ -76,7 +82,10 @@ std::unique_ptr<CRecipeBook> SampleBook() {
     auto suppers = std::make_unique<CRecipeChapter>();
     suppers->SetTitle("Suppers");
     suppers->SetText("Weeknight dinners in under an hour.");
-    AddRecipe(*suppers, {"Tomato Lentil Soup", 6, "45 minutes", "soup lentils vegetarian",
+    AddRecipe(*suppers, {"Tomato Lentil Soup",
+                         6,
+                         "45 minutes",
+                         "soup lentils vegetarian",
                          {{"2", "T", "olive oil"},
                           {"1", "", "onion -- chopped"},
                           {"2", "", "carrots -- diced"},
@@ -89,7 +98,10 @@ std::unique_ptr<CRecipeBook> SampleBook() {
                          "the lentils, tomatoes and stock. Simmer 25 minutes until the lentils fall apart. "
                          "Season and blend partly if you like it thicker.",
                          "Freezes well for up to three months."});
-    AddRecipe(*suppers, {"Lemon Herb Chicken", 4, "1 hour", "chicken roast",
+    AddRecipe(*suppers, {"Lemon Herb Chicken",
+                         4,
+                         "1 hour",
+                         "chicken roast",
                          {{"4", "", "chicken thighs"},
                           {"1", "", "lemon -- zest and juice"},
                           {"2", "T", "olive oil"},
@@ -98,13 +110,15 @@ std::unique_ptr<CRecipeBook> SampleBook() {
                          "Toss everything in a roasting pan with salt and pepper. Roast at 425\u00B0F for 45 "
                          "minutes, turning the potatoes once, until the chicken is golden.",
                          ""});
-    AddRecipe(*suppers, {"Garlic Green Beans", 4, "15 minutes", "vegetables side",
-                         {{"1", "lb", "green beans -- trimmed"},
-                          {"1", "T", "butter"},
-                          {"2", "", "garlic cloves -- sliced"}},
-                         "Blanch the beans for three minutes, drain, then toss in the butter with the garlic "
-                         "until fragrant.",
-                         "A side for the chicken."});
+    AddRecipe(*suppers,
+              {"Garlic Green Beans",
+               4,
+               "15 minutes",
+               "vegetables side",
+               {{"1", "lb", "green beans -- trimmed"}, {"1", "T", "butter"}, {"2", "", "garlic cloves -- sliced"}},
+               "Blanch the beans for three minutes, drain, then toss in the butter with the garlic "
+               "until fragrant.",
+               "A side for the chicken."});
     book->AddChapter(std::move(suppers));
     book->Chapters()[1]->Recipes()[0]->SetFavourite(true, true);
     return book;
