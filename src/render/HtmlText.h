@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Small string helpers shared by the HTML and RTF writers, which build their
+// output by appending to one buffer.
+namespace HtmlText {
+
+void AppendInt(std::string& out, long long value);
+
+// Removes every line feed at the end of out, but none before position from.
+void TrimNewlines(std::string& out, std::size_t from);
+
+// text with every occurrence of what replaced by with.
+std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with);
+
+} // namespace HtmlText
