@@ -45,14 +45,9 @@ const char* VerticalName(CHPos pos) {
 }
 
 void AppendAlignment(std::string& out, const char* attribute, const char* value) {
-    if (value == nullptr) {
-        return;
+    if (value != nullptr) {
+        HtmlText::AppendAttribute(out, attribute, value);
     }
-    out += ' ';
-    out += attribute;
-    out += "=\"";
-    out += value;
-    out += '"';
 }
 
 } // namespace

@@ -7,13 +7,9 @@ void CHCell::AppendHtml(std::string& out) const {
     m_attrs.AppendText(out, CHAttrs::kAll);
     // A cell carries one span only; the column span wins.
     if (m_colSpan >= 2) {
-        out += " colspan=\"";
-        HtmlText::AppendInt(out, m_colSpan);
-        out += '"';
+        HtmlText::AppendAttribute(out, "colspan", m_colSpan);
     } else if (m_rowSpan > 1) {
-        out += " rowspan=\"";
-        HtmlText::AppendInt(out, m_rowSpan);
-        out += '"';
+        HtmlText::AppendAttribute(out, "rowspan", m_rowSpan);
     }
     if (!m_wrap) {
         out += " nowrap";

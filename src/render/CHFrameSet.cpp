@@ -50,13 +50,9 @@ void CHFrameSet::AppendHtml(std::string& out) const {
     out += m_extra;
     // The rows win when both divisions are given.
     if (!m_rows.empty()) {
-        out += " rows=\"";
-        out += m_rows;
-        out += '"';
+        HtmlText::AppendAttribute(out, "rows", m_rows);
     } else if (!m_columns.empty()) {
-        out += " cols=\"";
-        out += m_columns;
-        out += '"';
+        HtmlText::AppendAttribute(out, "cols", m_columns);
     }
     out += ">\n";
     AppendChildHtml(out);

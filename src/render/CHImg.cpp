@@ -10,9 +10,7 @@ void CHImg::AppendHtml(std::string& out) const {
     out += '"';
     m_attrs.AppendText(out, CHAttrs::kAll);
     if (!m_altText.empty()) {
-        out += " alt=\"";
-        out += m_altText;
-        out += '"';
+        HtmlText::AppendAttribute(out, "alt", m_altText);
     }
     out += '>';
     if (!Children().empty()) {

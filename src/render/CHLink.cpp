@@ -1,5 +1,7 @@
 #include "render/CHLink.h"
 
+#include "render/HtmlText.h"
+
 void CHLink::AppendHtml(std::string& out) const {
     out += "<a href=\"";
     out += m_address;
@@ -12,9 +14,7 @@ void CHLink::AppendHtml(std::string& out) const {
         out += " STYLE=\"text-decoration: none\"";
     }
     if (!m_targetFrame.empty()) {
-        out += " target=\"";
-        out += m_targetFrame;
-        out += '"';
+        HtmlText::AppendAttribute(out, "target", m_targetFrame);
     }
     out += '>';
     AppendTrimmedChildHtml(out);

@@ -1,5 +1,7 @@
 #include "render/CHText.h"
 
+#include "render/HtmlText.h"
+
 CHText::CHText(std::string text, const CHText& style)
     : m_text(std::move(text)), m_italic(style.m_italic), m_bold(style.m_bold), m_paragraph(style.m_paragraph),
       m_face(style.m_face), m_size(style.m_size), m_childrenInside(style.m_childrenInside) {
@@ -14,14 +16,10 @@ void CHText::AppendFontOpening(std::string& out) const {
     out += "<font";
     m_attrs.m_color.AppendAttribute(out, "color");
     if (!m_size.empty()) {
-        out += " size=\"";
-        out += m_size;
-        out += '"';
+        HtmlText::AppendAttribute(out, "size", m_size);
     }
     if (!m_face.empty()) {
-        out += " face=\"";
-        out += m_face;
-        out += '"';
+        HtmlText::AppendAttribute(out, "face", m_face);
     }
     out += '>';
 }

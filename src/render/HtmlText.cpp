@@ -10,6 +10,22 @@ void AppendInt(std::string& out, long long value) {
     out.append(digits, result.ptr);
 }
 
+void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
+    out += ' ';
+    out += name;
+    out += "=\"";
+    out += value;
+    out += '"';
+}
+
+void AppendAttribute(std::string& out, std::string_view name, long long value) {
+    out += ' ';
+    out += name;
+    out += "=\"";
+    AppendInt(out, value);
+    out += '"';
+}
+
 void TrimNewlines(std::string& out, std::size_t from) {
     while (out.size() > from && out.back() == '\n') {
         out.pop_back();

@@ -9,6 +9,10 @@ namespace HtmlText {
 
 void AppendInt(std::string& out, long long value);
 
+// Appends ` name="value"`.
+void AppendAttribute(std::string& out, std::string_view name, std::string_view value);
+void AppendAttribute(std::string& out, std::string_view name, long long value);
+
 // Removes every line feed at the end of out, but none before position from.
 void TrimNewlines(std::string& out, std::size_t from);
 
