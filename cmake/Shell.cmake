@@ -1,6 +1,5 @@
 # The Qt program shell: every window class of every subsystem folder, plus
 # src/ui/, built into one library that the program and the window tests link.
-find_package(Qt6 REQUIRED COMPONENTS Widgets WebEngineWidgets Network PrintSupport Svg Test)
 
 set(shell_files "")
 file(GLOB shell_folders LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/src/*)

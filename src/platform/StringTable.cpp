@@ -24,6 +24,9 @@ const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {562, "Shopping List"},
     {569, "#\nItem\nAisle\nCost\nStore"},
     {571, "For news, updates and new recipe books, visit Savorbridge on the Web."},
+    {584,
+     "The 'setup.exe' PocketPC install program could not be found.\n Please find and run it manually or re-install "
+     "Savorbridge.\nLook in the Palm subfolder of the Savorbridge installation location."},
 });
 
 } // namespace

@@ -15,8 +15,7 @@ public:
     using Key = std::pair<std::string, std::string>;
 
     int GetInt(std::string_view section, std::string_view key, int defaultValue) const override;
-    std::string GetString(std::string_view section, std::string_view key,
-                          std::string_view defaultValue) const override;
+    std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const override;
     void WriteInt(std::string_view section, std::string_view key, int value) override;
     void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
 

@@ -22,8 +22,7 @@ public:
 
     PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon icon) override;
     std::vector<std::filesystem::path> ChooseFilesToOpen(std::string_view title, const FileFilter& filter,
-                                                         const std::filesystem::path& folder,
-                                                         bool allowMany) override;
+                                                         const std::filesystem::path& folder, bool allowMany) override;
     std::optional<std::filesystem::path> ChooseFileToSave(std::string_view title, const FileFilter& filter,
                                                           const std::filesystem::path& suggested) override;
     std::optional<std::filesystem::path> ChooseFolder(std::string_view title,

@@ -1,0 +1,79 @@
+#include "app/CSavorbridgeApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CSettings.h"
+#include "app/CSplashWnd.h"
+#include "app/UpgradeCheck.h"
+#include "platform/AppFolders.h"
+#include "platform/Profile.h"
+#include "ui/views/CMainFrame.h"
+
+CSavorbridgeApp::CSavorbridgeApp(Services services, std::vector<std::string> arguments,
+                                 std::filesystem::path executable)
+    : m_services(services), m_commandLine(StartupCommandLine::Parse(arguments)),
+      m_executable(executable.empty() ? AppFolders::ExecutablePath() : std::move(executable)) {}
+
+CSavorbridgeApp::~CSavorbridgeApp() {
+    ExitInstance();
+}
+
+bool CSavorbridgeApp::InitInstance() {
+    CSplashWnd::EnableSplash(m_commandLine.splash);
+    PrepareFolders();
+    CreateMainFrame();
+    OnFirstUpdate();
+    m_frame->setWindowTitle("Savorbridge");
+    m_frame->repaint();
+    FirstRunOrUpgradeCheck();
+    return true;
+}
+
+void CSavorbridgeApp::ExitInstance() {
+    m_upgradeCheck.reset();
+    CSplashWnd::HideSplash();
+    delete m_frame;
+    m_frame = nullptr;
+}
+
+void CSavorbridgeApp::PrepareFolders() {
+    auto& settings = m_services.settings;
+    m_programFolder = AppFolders::ProgramFolderFor(m_executable);
+    settings.m_programDirectory = m_programFolder.string();
+    const std::string stored = m_services.profile.GetString(CSettings::kSection, "dataStoragePath", "");
+    m_dataFolder = stored.empty() ? AppFolders::DefaultDataFolder() : std::filesystem::path(stored);
+    AppFolders::EnsureFolder(m_dataFolder);
+    settings.m_dataStoragePath = m_dataFolder.string();
+}
+
+void CSavorbridgeApp::CreateMainFrame() {
+    m_services.settings.LoadFramePlacement(m_services.profile);
+    m_frame = new CMainFrame(m_services.settings, m_services.profile);
+    m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(m_frame, &CMainFrame::aboutRequested, this, &CSavorbridgeApp::ShowAbout);
+}
+
+// The navigation pane's first update: the preferences are read, the splash
+// shows while the start-up books open, and the splash's second key turns.
+void CSavorbridgeApp::OnFirstUpdate() {
+    m_services.settings.Load(m_services.profile);
+    CSplashWnd::ShowSplash(m_frame);
+    m_frame->ShowInitially();
+    CSplashWnd::Ready();
+}
+
+void CSavorbridgeApp::FirstRunOrUpgradeCheck() {
+    auto& settings = m_services.settings;
+    if (settings.m_firstRun != 0) {
+        settings.m_firstRun = 0;
+        m_frame->ShowHelpTopic(kFirstRunHelpTopic);
+        return;
+    }
+    m_upgradeCheck = std::make_unique<UpgradeCheck>(m_services.http, m_services.profile, m_services.prompts,
+                                                    [this] { m_frame->ShowWebView(); });
+    m_upgradeCheck->Start();
+}
+
+void CSavorbridgeApp::ShowAbout() {
+    CAboutDlg about(m_frame);
+    about.exec();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/StartupCommandLine.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CMainFrame;
+class CSettings;
+class HttpClient;
+class Profile;
+class UpgradeCheck;
+class UserPrompts;
+
+// The application object: prepares the process, creates the main window,
+// opens what start-up asks for and makes the first-run or upgrade step.
+class CSavorbridgeApp : public QObject {
+    Q_OBJECT
+public:
+    struct Services {
+        CSettings& settings;
+        Profile& profile;
+        UserPrompts& prompts;
+        HttpClient& http;
+    };
+
+    static constexpr int kFirstRunHelpTopic = 4102;
+
+    CSavorbridgeApp(Services services, std::vector<std::string> arguments, std::filesystem::path executable = {});
+    ~CSavorbridgeApp() override;
+
+    bool InitInstance();
+    void ExitInstance();
+
+    CMainFrame* MainFrame() const { return m_frame; }
+    const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
+    const std::filesystem::path& DataFolder() const { return m_dataFolder; }
+    const StartupCommandLine& CommandLine() const { return m_commandLine; }
+
+private:
+    void PrepareFolders();
+    void CreateMainFrame();
+    void OnFirstUpdate();
+    void FirstRunOrUpgradeCheck();
+    void ShowAbout();
+
+    Services m_services;
+    StartupCommandLine m_commandLine;
+    std::filesystem::path m_executable;
+    std::filesystem::path m_programFolder;
+    std::filesystem::path m_dataFolder;
+    CMainFrame* m_frame = nullptr;
+    std::unique_ptr<UpgradeCheck> m_upgradeCheck;
+};
