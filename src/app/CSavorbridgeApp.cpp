@@ -3,10 +3,15 @@
 #include "app/CAboutDlg.h"
 #include "app/CSettings.h"
 #include "app/CSplashWnd.h"
+#include "app/PocketPcInstaller.h"
 #include "app/UpgradeCheck.h"
 #include "platform/AppFolders.h"
 #include "platform/Profile.h"
+#include "platform/StringTable.h"
+#include "platform/UserPrompts.h"
 #include "ui/views/CMainFrame.h"
+
+#include <QProcess>
 
 CSavorbridgeApp::CSavorbridgeApp(Services services, std::vector<std::string> arguments,
                                  std::filesystem::path executable)
@@ -50,6 +55,7 @@ void CSavorbridgeApp::CreateMainFrame() {
     m_frame = new CMainFrame(m_services.settings, m_services.profile);
     m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(m_frame, &CMainFrame::aboutRequested, this, &CSavorbridgeApp::ShowAbout);
+    connect(m_frame, &CMainFrame::installPocketPcRequested, this, &CSavorbridgeApp::InstallToPocketPc);
 }
 
 // The navigation pane's first update: the preferences are read, the splash
@@ -76,4 +82,12 @@ void CSavorbridgeApp::FirstRunOrUpgradeCheck() {
 void CSavorbridgeApp::ShowAbout() {
     CAboutDlg about(m_frame);
     about.exec();
+}
+
+void CSavorbridgeApp::InstallToPocketPc() {
+    const auto setup = PocketPcInstaller::FindSetup(m_programFolder);
+    if (!setup || !QProcess::startDetached(QString::fromStdString(setup->string()), {},
+                                           QString::fromStdString(setup->parent_path().string()))) {
+        m_services.prompts.Message(StringTable::Get(PocketPcInstaller::kSetupMissingMessage), PromptIcon::Warning);
+    }
 }

@@ -36,6 +36,9 @@ public:
     bool InitInstance();
     void ExitInstance();
 
+    // Starts the handheld companion's setup launcher, or says it is missing.
+    void InstallToPocketPc();
+
     CMainFrame* MainFrame() const { return m_frame; }
     const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
     const std::filesystem::path& DataFolder() const { return m_dataFolder; }
@@ -47,6 +50,7 @@ private:
     void OnFirstUpdate();
     void FirstRunOrUpgradeCheck();
     void ShowAbout();
+
 
     Services m_services;
     StartupCommandLine m_commandLine;

@@ -7,12 +7,13 @@
 #include <cstdlib>
 #include <iostream>
 
+// The message always reaches standard error too: a display variable may name
+// a server that no longer answers, and then the dialog cannot appear.
 void ErrorBox::Show(const std::string& message) {
-    if (!HasDisplay()) {
-        std::cerr << "Error: " << message << '\n' << std::flush;
-        return;
+    std::cerr << "Error: " << message << '\n' << std::flush;
+    if (HasDisplay()) {
+        ShowDialog(message);
     }
-    ShowDialog(message);
 }
 
 bool ErrorBox::HasDisplay() {
@@ -29,7 +30,14 @@ void ErrorBox::ShowDialog(const std::string& message) {
     int argc = 1;
     char name[] = "setup";
     char* argv[] = {name, nullptr};
+    // Fall back to the display-less platform instead of aborting when the
+    // display cannot be reached; there is then nobody to show the box to.
+    const char* fallbacks = std::getenv("WAYLAND_DISPLAY") != nullptr ? "wayland;xcb;offscreen" : "xcb;offscreen";
+    ::setenv("QT_QPA_PLATFORM", fallbacks, 0);
     const QApplication application(argc, argv);
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), QString::fromStdString(message), QMessageBox::Ok);
     box.exec();
 }

@@ -130,6 +130,23 @@ TEST_F(CSavorbridgeAppTest, RestoredPlacementAndStoredDataFolderAreHonoured) {
     EXPECT_EQ(Ini(m_dir).value("SettingsV4/dataStoragePath").toString().toStdString(), (m_dir / "kitchen").string());
 }
 
+TEST_F(CSavorbridgeAppTest, PocketPcCommandStartsTheLauncherOrSaysItIsMissing) {
+    AppStart start(m_dir);
+    start.Run();
+    start.m_app.InstallToPocketPc();
+    ASSERT_EQ(start.m_prompts.Questions().size(), 1U);
+    EXPECT_NE(start.m_prompts.Questions()[0].text.find("'setup.exe' PocketPC install program could not be found"),
+              std::string::npos);
+
+    const auto marker = m_dir / "started";
+    const auto launcher = m_dir.Write("data/PocketPC/setup", "#!/bin/sh\ntouch '" + marker.string() + "'\n");
+    std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+    start.m_app.InstallToPocketPc();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(marker); }, 5000));
+    EXPECT_EQ(start.m_prompts.Questions().size(), 1U);
+    start.Exit();
+}
+
 TEST(CSplashWnd, HidesOnTheSecondKeyAndSwallowsInputMeanwhile) {
     QWidget window;
     auto* edit = new QLineEdit(&window);

@@ -88,6 +88,7 @@ protected:
         }
         std::vector<std::string> environment{"PATH=" + BinFolder().string(), "HOME=" + (m_temp / "home").string(),
                                              "XDG_CONFIG_HOME=" + (m_temp / "config").string()};
+        environment.insert(environment.end(), m_extraEnvironment.begin(), m_extraEnvironment.end());
         for (const char* passed : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
             if (const char* value = std::getenv(passed)) {
                 environment.push_back(std::string(passed) + "=" + value);
@@ -117,6 +118,7 @@ protected:
     void SetUp() override { fs::create_directories(BinFolder()); }
 
     TempDir m_temp;
+    std::vector<std::string> m_extraEnvironment;
 };
 
 TEST_F(SetupLauncherRun, StartsTheManagerOnThePathWithTheQuotedInstallFile) {
@@ -204,6 +206,14 @@ TEST_F(SetupLauncherRun, MissingInstallFileExitsWithFour) {
     const auto result = Run(LauncherPath());
     EXPECT_EQ(result.exitCode, 4);
     EXPECT_EQ(result.errors, "Error: Unable to find the 'setup.ini' install file. \nRe-install and try again.\n");
+}
+
+TEST_F(SetupLauncherRun, UnreachableDisplayStillReportsAndExits) {
+    fs::create_directories(LauncherFolder());
+    m_extraEnvironment = {"DISPLAY=:87", "XDG_RUNTIME_DIR=" + m_temp.Path().string()};
+    const auto result = Run(LauncherPath());
+    EXPECT_EQ(result.exitCode, 4);
+    EXPECT_EQ(result.errors.rfind("Error: Unable to find the 'setup.ini' install file.", 0), 0U);
 }
 
 TEST_F(SetupLauncherRun, InstallFileThatIsAFolderExitsWithFour) {
