@@ -1,8 +1,11 @@
 #include "render/CRtfWriter.h"
 
+#include "model/CRecipe.h"
 #include "platform/AtomicFile.h"
 #include "platform/TextCodec.h"
+#include "quantities/IngredientLine.h"
 #include "render/HtmlText.h"
+#include "render/IngredientDisplay.h"
 
 #include <optional>
 
@@ -91,7 +94,8 @@ int ColumnCount(std::string_view text) {
 
 } // namespace
 
-CRtfWriter::CRtfWriter(const CSettings& settings) : m_styles(settings.m_styles) {
+CRtfWriter::CRtfWriter(const CSettings& settings, const UnitTables* units)
+    : m_styles(settings.m_styles), m_units(units) {
     for (std::size_t i = 0; i < m_tabStops.size(); ++i) {
         m_tabStops[i] = static_cast<int>(settings.m_tabs[i] * 1440);
     }
@@ -264,4 +268,28 @@ void CRtfWriter::TableParagraph(std::string_view text, int style, int rightAncho
 
 void CRtfWriter::WriteFile(const std::filesystem::path& path) const {
     AtomicFile::Write(path, m_out);
+}
+
+void CRtfWriter::Section(const CRecipeObj& object, int ingredientFormat) {
+    if (const auto* recipe = dynamic_cast<const CRecipe*>(&object)) {
+        RecipeSection(*recipe, ingredientFormat);
+        return;
+    }
+    Paragraph(object.Title(), object.TitleStyle());
+    Paragraph("\n\n" + object.Text() + "\n\n\n", object.TextStyle());
+}
+
+void CRtfWriter::RecipeSection(const CRecipe& recipe, int ingredientFormat) {
+    Paragraph(recipe.Title(), CSettings::RecipeTitle);
+    std::string ingredients = "\n\n";
+    const int width = ingredientFormat == kPaddedForm ? 8 : 0;
+    for (const auto& ingredient : recipe.Ingredients()) {
+        ingredients += IngredientLine(IngredientDisplay::Shown(*ingredient, m_units), width, ingredientFormat, 0);
+    }
+    if (ingredientFormat == kColumnsForm) {
+        TableParagraph(ingredients, CSettings::RecipeIngredients);
+    } else {
+        Paragraph(ingredients, CSettings::RecipeIngredients);
+    }
+    Paragraph("\n\n" + recipe.Text() + "\n\n\n", CSettings::RecipeInstructions);
 }

@@ -7,14 +7,19 @@
 #include <string>
 #include <string_view>
 
+class CRecipe;
+class CRecipeObj;
+class UnitTables;
+
 // Builds a Rich Text document from the fourteen text styles of the settings:
 // the header with its font and colour tables, styled paragraphs, and
 // tab-separated lines turned into table rows. Write the header first, then
 // the paragraphs or sections, then Close.
 class CRtfWriter {
 public:
-    // The styles and tab stops are taken from settings when the writer is made.
-    explicit CRtfWriter(const CSettings& settings);
+    // The styles and tab stops are taken from settings when the writer is
+    // made; units (when given) convert ingredient amounts for display.
+    explicit CRtfWriter(const CSettings& settings, const UnitTables* units = nullptr);
 
     // Header whose font and colour tables hold every style: font and colour
     // k + 1 belong to style k.
@@ -30,6 +35,11 @@ public:
     // start at the tab stops. Columns from rightAnchorColumn on (when >= 0)
     // are laid out from the right margin instead.
     void TableParagraph(std::string_view text, int style, int rightAnchorColumn = -1);
+
+    // The title and introduction of a book or chapter, or the title,
+    // ingredients and instructions of a recipe. ingredientFormat is the
+    // "Ingredient Format" setting; 2 lays the ingredients out as a table.
+    void Section(const CRecipeObj& object, int ingredientFormat);
 
     void Close() { m_out += '}'; }
 
@@ -55,7 +65,10 @@ private:
     int CellBoundary(int column, int columnCount, int rightAnchorColumn) const;
     void AppendTableText(std::string_view text, int rightAnchorColumn);
 
+    void RecipeSection(const CRecipe& recipe, int ingredientFormat);
+
     std::array<CTextStyle, CSettings::kStyleCount> m_styles;
+    const UnitTables* m_units;
     std::array<int, 3> m_tabStops{};
     bool m_singleStyle = false;
     std::string m_out;

@@ -2,6 +2,8 @@
 #include "render/CHLink.h"
 #include "render/CHText.h"
 
+#include "SampleBook.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,14 +16,6 @@ std::unique_ptr<CHTable> TableWithCells(int columns, int cells) {
     return table;
 }
 
-int Count(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-        ++count;
-    }
-    return count;
-}
-
 TEST(CHTableTest, EmptyTableHasOneEmptyRow) {
     EXPECT_EQ(CHTable(1).GetHtml(), "<table cellspacing=\"0\" cellpadding=\"0\" border=\"0\">\n<tr>\n</tr></table>");
 }
@@ -32,7 +26,7 @@ TEST(CHTableTest, FlowsCellsIntoRowsWithoutATrailingEmptyRow) {
                                                "<td>\nc2</td><td>\nc3</td></tr><tr>\n"
                                                "<td>\nc4</td></tr></table>");
     const std::string full = TableWithCells(2, 4)->GetHtml();
-    EXPECT_EQ(Count(full, "<tr"), 2);
+    EXPECT_EQ(CountOf(full, "<tr"), 2);
     EXPECT_TRUE(full.ends_with("<td>\nc3</td></tr></table>"));
 }
 
@@ -53,7 +47,7 @@ TEST(CHTableTest, AlternatesRowColoursStartingWithTheEvenColour) {
     EXPECT_NE(html.find("<tr bgcolor=\"#ffffbe\">\n<td>\nc0</td></tr><tr bgcolor=\"#010203\">\n<td>\nc1</td>"
                         "</tr><tr bgcolor=\"#ffffbe\">\n<td>\nc2"),
               std::string::npos);
-    EXPECT_EQ(Count(TableWithCells(1, 3)->GetHtml(), "bgcolor"), 0);
+    EXPECT_EQ(CountOf(TableWithCells(1, 3)->GetHtml(), "bgcolor"), 0);
 }
 
 TEST(CHTableTest, WritesTableAndRowAttributes) {

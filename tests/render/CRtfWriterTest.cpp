@@ -1,16 +1,10 @@
 #include "render/CRtfWriter.h"
 
+#include "SampleBook.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-int Count(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-        ++count;
-    }
-    return count;
-}
 
 bool BracesBalance(const std::string& rtf) {
     int depth = 0;
@@ -42,7 +36,7 @@ TEST(CRtfWriterTest, StyleTableHeaderHoldsEveryStyleAndTheTabStops) {
         << rtf;
     EXPECT_TRUE(
         rtf.ends_with("\\red0\\green0\\blue0;}\n\\deflang1033\\pard\\tx0\\tx720\\tx1080\\tx1800\\plain\\fs20\n "));
-    EXPECT_EQ(Count(rtf, "\\red"), 15);
+    EXPECT_EQ(CountOf(rtf, "\\red"), 15);
 }
 
 TEST(CRtfWriterTest, SingleStyleHeaderUsesFontAndColourOne) {
@@ -127,8 +121,8 @@ TEST_F(RtfTableTest, IngredientLinesBecomeThreeCellRows) {
                  prefix +
                  "}\\cell \\pard \\intbl \\qj {}\\cell \\pard \\intbl \\qj {pepper}\\cell \\pard \\intbl \\row \r\n"
                  "\\pard\\f0\\cf0\\fs20");
-    EXPECT_EQ(Count(rtf, "\\row"), 3);
-    EXPECT_EQ(Count(rtf, "\\pard\\f0"), 1);
+    EXPECT_EQ(CountOf(rtf, "\\row"), 3);
+    EXPECT_EQ(CountOf(rtf, "\\pard\\f0"), 1);
 }
 
 TEST_F(RtfTableTest, EmptyListIsTwoParagraphBreaks) {
@@ -137,7 +131,7 @@ TEST_F(RtfTableTest, EmptyListIsTwoParagraphBreaks) {
 
 TEST_F(RtfTableTest, LinesWithoutLeadingTabOpenTheRowAtOnce) {
     const std::string rtf = Table("a\tb\nc\td\n");
-    EXPECT_EQ(Count(rtf, "\\trowd"), 2);
+    EXPECT_EQ(CountOf(rtf, "\\trowd"), 2);
     EXPECT_NE(rtf.find("\\cellx1080 \\cellx8640 \\pard \\intbl \\qr {\\qr a}\\cell"), std::string::npos);
     EXPECT_NE(rtf.find("\\row \r\n\\trowd"), std::string::npos);
 }
