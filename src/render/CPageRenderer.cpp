@@ -54,8 +54,7 @@ CHLink& AddViewLink(CHObj& parent, const CRecipeObj& target, const std::string& 
 
 CHText& AddSmallText(CHObj& parent, std::string text) {
     auto& small = parent.Emplace<CHText>(std::move(text));
-    small.m_face = "Arial";
-    small.m_size = "-2";
+    HtmlStyle::SetFont(small, "Arial", "-2");
     return small;
 }
 
@@ -123,8 +122,7 @@ CHCell& CPageRenderer::RenderCommon(const CRecipeObj& object, CHObj& page, const
 void CPageRenderer::AddNavigationBar(const CRecipeObj& object, CHObj& page) const {
     auto& bar = page.Emplace<CHText>("", true, false);
     bar.m_childrenInside = true;
-    bar.m_face = "Arial Narrow";
-    bar.m_size = "2";
+    HtmlStyle::SetFont(bar, "Arial Narrow", "2");
     bar.Emplace<CHLink>("", "VIEW#").Emplace<CHText>("Home");
     const CRecipeBook* book = object.OwningBook();
     if (object.Kind() != NodeKind::Book && book != nullptr) {

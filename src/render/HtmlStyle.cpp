@@ -22,4 +22,9 @@ void Apply(CHText& text, const CTextStyle& style, bool paragraph) {
     }
 }
 
+void SetFont(CHText& text, std::string face, std::string size) {
+    text.m_face = std::move(face);
+    text.m_size = std::move(size);
+}
+
 } // namespace HtmlStyle
