@@ -34,7 +34,7 @@ void CMainFrame::CreateMenus() {
     CreateFileMenu();
 
     QMenu* tools = menuBar()->addMenu("&Tools");
-    AddCommand(tools, "Kitchen &Timer", "actionTimer", &CSavorbridgeDoc::OnTimer);
+    AddCommand(tools, "Kitchen &Timer", "actionTimer", [](CSavorbridgeDoc& doc) { doc.OnTimer(); });
     QAction* pocketPc = tools->addAction("Install Savorbridge to Poc&ketPC");
     pocketPc->setObjectName("actionInstallPocketPc");
     connect(pocketPc, &QAction::triggered, this, &CMainFrame::installPocketPcRequested);
@@ -47,18 +47,20 @@ void CMainFrame::CreateMenus() {
 
 void CMainFrame::CreateFileMenu() {
     QMenu* file = menuBar()->addMenu("&File");
-    AddCommand(file, "&New Recipe Book...", "actionNewBook", &CSavorbridgeDoc::OnNewBook);
-    AddCommand(file, "New &Chapter...", "actionNewChapter", &CSavorbridgeDoc::OnNewChapter);
-    AddCommand(file, "New &Recipe...", "actionNewRecipe", &CSavorbridgeDoc::OnNewRecipe);
-    AddCommand(file, "New &Menu...", "actionNewMenu", &CSavorbridgeDoc::OnNewMenu);
+    AddCommand(file, "&New Recipe Book...", "actionNewBook", [](CSavorbridgeDoc& doc) { doc.OnNewBook(); });
+    AddCommand(file, "New &Chapter...", "actionNewChapter", [](CSavorbridgeDoc& doc) { doc.OnNewChapter(); });
+    AddCommand(file, "New &Recipe...", "actionNewRecipe", [](CSavorbridgeDoc& doc) { doc.OnNewRecipe(); });
+    AddCommand(file, "New &Menu...", "actionNewMenu", [](CSavorbridgeDoc& doc) { doc.OnNewMenu(); });
     file->addSeparator();
-    AddCommand(file, "&Open...", "actionOpen", &CSavorbridgeDoc::OnOpen)->setShortcut(QKeySequence::Open);
-    m_save = AddCommand(file, "&Save", "actionSave", &CSavorbridgeDoc::OnSave);
+    AddCommand(file, "&Open...", "actionOpen", [](CSavorbridgeDoc& doc) {
+        doc.OnOpen();
+    })->setShortcut(QKeySequence::Open);
+    m_save = AddCommand(file, "&Save", "actionSave", [](CSavorbridgeDoc& doc) { doc.OnSave(); });
     m_save->setShortcut(QKeySequence::Save);
-    m_saveAs = AddCommand(file, "Save &As...", "actionSaveAs", &CSavorbridgeDoc::OnSaveAs);
+    m_saveAs = AddCommand(file, "Save &As...", "actionSaveAs", [](CSavorbridgeDoc& doc) { doc.OnSaveAs(); });
     file->addSeparator();
-    AddCommand(file, "&Import...", "actionImport", &CSavorbridgeDoc::OnImport);
-    AddCommand(file, "&Export...", "actionExport", &CSavorbridgeDoc::OnExport);
+    AddCommand(file, "&Import...", "actionImport", [](CSavorbridgeDoc& doc) { doc.OnImport(); });
+    AddCommand(file, "&Export...", "actionExport", [](CSavorbridgeDoc& doc) { doc.OnExport(); });
     file->addSeparator();
     QAction* exit = file->addAction("E&xit");
     exit->setObjectName("actionExit");
@@ -66,11 +68,11 @@ void CMainFrame::CreateFileMenu() {
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, const char* name,
-                                void (CSavorbridgeDoc::*command)()) {
+                                std::function<void(CSavorbridgeDoc&)> command) {
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
-    connect(action, &QAction::triggered, &m_doc, [this, command] {
-        (m_doc.*command)();
+    connect(action, &QAction::triggered, &m_doc, [this, command = std::move(command)] {
+        command(m_doc);
         UpdateCommands();
     });
     return action;

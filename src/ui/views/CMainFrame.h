@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class CSavorbridgeDoc;
 class CSettings;
 class Profile;
@@ -37,7 +39,8 @@ protected:
 private:
     void CreateMenus();
     void CreateFileMenu();
-    QAction* AddCommand(QMenu* menu, const QString& text, const char* name, void (CSavorbridgeDoc::*command)());
+    QAction* AddCommand(QMenu* menu, const QString& text, const char* name,
+                        std::function<void(CSavorbridgeDoc&)> command);
     void UpdateCommands();
     void RememberPlacement();
 
