@@ -48,6 +48,7 @@ public:
 
 private:
     void PrepareFolders();
+    void CreateNutrientDatabase();
     void CreateMainFrame();
     void OnFirstUpdate();
     void FirstRunOrUpgradeCheck();
