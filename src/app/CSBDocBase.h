@@ -39,7 +39,6 @@ public:
     using Menus = std::vector<std::unique_ptr<CSBMenu>>;
 
     static constexpr int kNotValidMessage = 273;
-    static constexpr int kProgressCaptions = 284;
     static constexpr int kDefaultExtension = 514;
     static constexpr int kBookFilter = 515;
     static constexpr int kImportFilter = 517;
