@@ -1,6 +1,7 @@
 #include "app/CSavorbridgeApp.h"
 
 #include "app/CAboutDlg.h"
+#include "app/CSavorbridgeDoc.h"
 #include "app/CSettings.h"
 #include "app/CSplashWnd.h"
 #include "app/PocketPcInstaller.h"
@@ -29,8 +30,12 @@ bool CSavorbridgeApp::InitInstance() {
     CreateNutrientDatabase();
     CreateMainFrame();
     OnFirstUpdate();
+    if (!m_commandLine.file.empty()) {
+        m_doc->OpenBookFile(m_commandLine.file, false);
+    }
     m_frame->setWindowTitle("Savorbridge");
     m_frame->repaint();
+    m_doc->LoadMenuFileAtStart();
     FirstRunOrUpgradeCheck();
     return true;
 }
@@ -40,6 +45,8 @@ void CSavorbridgeApp::ExitInstance() {
     CSplashWnd::HideSplash();
     delete m_frame;
     m_frame = nullptr;
+    // The frame goes first: it writes the settings, which still name the open books.
+    m_doc.reset();
     Nutrient::Database::SetGlobal(nullptr);
 }
 
@@ -63,7 +70,10 @@ void CSavorbridgeApp::CreateNutrientDatabase() {
 
 void CSavorbridgeApp::CreateMainFrame() {
     m_services.settings.LoadFramePlacement(m_services.profile);
-    m_frame = new CMainFrame(m_services.settings, m_services.profile);
+    m_doc = std::make_unique<CSavorbridgeDoc>(m_services.settings, m_services.prompts, &m_services.profile);
+    m_doc->SetProgramFolder(m_programFolder);
+    m_frame = new CMainFrame(m_services.settings, m_services.profile, *m_doc);
+    m_doc->SetDialogParent(m_frame);
     m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(m_frame, &CMainFrame::aboutRequested, this, &CSavorbridgeApp::ShowAbout);
     connect(m_frame, &CMainFrame::installPocketPcRequested, this, &CSavorbridgeApp::InstallToPocketPc);
@@ -75,6 +85,7 @@ void CSavorbridgeApp::OnFirstUpdate() {
     m_services.settings.Load(m_services.profile);
     CSplashWnd::ShowSplash(m_frame);
     m_frame->ShowInitially();
+    m_doc->OpenStartupBooks();
     CSplashWnd::Ready();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CMainFrame;
+class CSavorbridgeDoc;
 class CSettings;
 class HttpClient;
 class Profile;
@@ -40,6 +41,7 @@ public:
     void InstallToPocketPc();
 
     CMainFrame* MainFrame() const { return m_frame; }
+    CSavorbridgeDoc* Document() const { return m_doc.get(); }
     const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
     const std::filesystem::path& DataFolder() const { return m_dataFolder; }
     const StartupCommandLine& CommandLine() const { return m_commandLine; }
@@ -57,6 +59,7 @@ private:
     std::filesystem::path m_executable;
     std::filesystem::path m_programFolder;
     std::filesystem::path m_dataFolder;
+    std::unique_ptr<CSavorbridgeDoc> m_doc;
     CMainFrame* m_frame = nullptr;
     std::unique_ptr<UpgradeCheck> m_upgradeCheck;
 };

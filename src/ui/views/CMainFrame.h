@@ -2,15 +2,21 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
+class CSavorbridgeDoc;
 class CSettings;
 class Profile;
+class QAction;
+class QCloseEvent;
+class QMenu;
 
 // The main window. It keeps its placement in the preferences record and
 // writes the whole record to the profile when it is destroyed.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame(CSettings& settings, Profile& profile);
+    CMainFrame(CSettings& settings, Profile& profile, CSavorbridgeDoc& doc);
     ~CMainFrame() override;
 
     // Shows the window restored at its last placement, or maximized.
@@ -26,10 +32,21 @@ signals:
     void aboutRequested();
     void installPocketPcRequested();
 
+protected:
+    // The workspace decides: unsaved books are offered for saving first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreateMenus();
+    void CreateFileMenu();
+    QAction* AddCommand(QMenu* menu, const QString& text, const char* name,
+                        std::function<void(CSavorbridgeDoc&)> command);
+    void UpdateCommands();
     void RememberPlacement();
 
     CSettings& m_settings;
     Profile& m_profile;
+    CSavorbridgeDoc& m_doc;
+    QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
 };

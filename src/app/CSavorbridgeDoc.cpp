@@ -1,0 +1,79 @@
+#include "app/CSavorbridgeDoc.h"
+
+#include "app/CSettings.h"
+#include "platform/StringTable.h"
+
+#include <QProcess>
+
+CSavorbridgeDoc* CSavorbridgeDoc::s_instance = nullptr;
+
+namespace {
+
+constexpr const char* kTimerProgram = "Timer";
+constexpr const char* kTimerMissing = "The kitchen timer could not be started.";
+
+} // namespace
+
+CSavorbridgeDoc::CSavorbridgeDoc(CSettings& settings, UserPrompts& prompts, Profile* profile)
+    : CSBDocBase({settings, prompts, m_checklist, profile}) {
+    SetObserver(this);
+    s_instance = this;
+}
+
+CSavorbridgeDoc::~CSavorbridgeDoc() {
+    SetObserver(nullptr);
+    if (s_instance == this) {
+        s_instance = nullptr;
+    }
+}
+
+void CSavorbridgeDoc::LoadMenuFileAtStart() {
+    std::error_code error;
+    if (std::filesystem::exists(MenuFilePath(), error)) {
+        LoadMenuFile(MenuFilePath(), false);
+    }
+}
+
+void CSavorbridgeDoc::OnNewBook() {
+    NotAvailableYet("Creating a recipe book");
+}
+
+void CSavorbridgeDoc::OnNewChapter() {
+    if (GetBooks().empty()) {
+        Prompts().Message(StringTable::Get(kNeedBookForChapter), PromptIcon::Information);
+        return;
+    }
+    NotAvailableYet("Adding a chapter");
+}
+
+void CSavorbridgeDoc::OnNewRecipe() {
+    if (GetBooks().empty()) {
+        Prompts().Message(StringTable::Get(kNeedBookForRecipe), PromptIcon::Information);
+        return;
+    }
+    NotAvailableYet("Adding a recipe");
+}
+
+void CSavorbridgeDoc::OnNewMenu() {
+    NotAvailableYet("Planning a new menu");
+}
+
+void CSavorbridgeDoc::OnImport() {
+    NotAvailableYet("Import");
+}
+
+void CSavorbridgeDoc::OnExport() {
+    NotAvailableYet("Export");
+}
+
+void CSavorbridgeDoc::OnTimer() {
+    const auto timer = m_programFolder / kTimerProgram;
+    if (!QProcess::startDetached(QString::fromStdString(timer.string()), {},
+                                 QString::fromStdString(m_programFolder.string()))) {
+        Prompts().Message(kTimerMissing, PromptIcon::Warning);
+    }
+}
+
+void CSavorbridgeDoc::NotAvailableYet(const char* what) {
+    Prompts().Message(std::string(what) + " is not available yet.", PromptIcon::Information);
+}
