@@ -125,7 +125,7 @@ std::unique_ptr<CRecipeBook> SampleBook() {
 }
 
 std::filesystem::path SamplePath() {
-    return std::filesystem::path(__FILE__).parent_path() / "../../data/samples/sample.rcp";
+    return std::filesystem::path(SB_SHIPPED_DATA_DIR) / "samples" / "sample.rcp";
 }
 
 } // namespace
