@@ -165,3 +165,45 @@ TEST(RecipeNutrients, FillsTheRecipeTableOnceAndKeepsIt) {
     EXPECT_EQ(broken.Nutrients().ErrorBits(), Nutrient::kItemNotFound | 0);
     EXPECT_EQ(Nutrient::RecipeNutrients::Totals(broken, database).Value(1), 0.0);
 }
+
+TEST(RecipeNutrients, ForgetsTheTableWhenTheIngredientsChange) {
+    Nutrient::Database& database = Shipped();
+    CRecipe recipe;
+    CIngredient& cheese = recipe.AppendIngredient(std::make_unique<CIngredient>("100", "g", "cheddar", kCheddar));
+    recipe.AppendIngredient(std::make_unique<CIngredient>("1", "cup", "cheddar", kCheddar));
+    const auto refill = [&] {
+        ASSERT_TRUE(Nutrient::RecipeNutrients::Available(recipe, database));
+        ASSERT_FALSE(recipe.Nutrients().Empty());
+    };
+    refill();
+    recipe.MoveIngredient(0, 1);
+    EXPECT_FALSE(recipe.Nutrients().Empty());
+    cheese.SetAmount("200");
+    EXPECT_TRUE(recipe.Nutrients().Empty());
+    refill();
+    EXPECT_DOUBLE_EQ(*Nutrient::RecipeNutrients::Totals(recipe, database).Value(1), 403 * 3.32);
+    cheese.SetUnit("oz");
+    EXPECT_TRUE(recipe.Nutrients().Empty());
+    refill();
+    cheese.SetLink(0);
+    EXPECT_TRUE(recipe.Nutrients().Empty());
+    refill();
+    recipe.AppendIngredient(std::make_unique<CIngredient>("1", "", "egg"));
+    EXPECT_TRUE(recipe.Nutrients().Empty());
+    refill();
+    recipe.RemoveIngredient(2);
+    EXPECT_TRUE(recipe.Nutrients().Empty());
+}
+
+TEST(RecipeNutrients, ForgetsTheTableWhenAMergeBringsIngredients) {
+    for (const MergeMode mode : {MergeMode::KeepBoth, MergeMode::Replace}) {
+        CRecipe recipe;
+        recipe.AppendIngredient(std::make_unique<CIngredient>("100", "g", "cheddar", kCheddar));
+        ASSERT_TRUE(Nutrient::RecipeNutrients::Available(recipe, Shipped()));
+        CRecipe imported;
+        imported.AppendIngredient(std::make_unique<CIngredient>("1", "cup", "cheddar", kCheddar));
+        recipe.LinkPartner(imported);
+        recipe.MergeFromPartner(mode);
+        EXPECT_TRUE(recipe.Nutrients().Empty());
+    }
+}
