@@ -3,6 +3,7 @@
 #include "model/ArchiveClass.h"
 #include "model/ArchiveReader.h"
 #include "model/ArchiveWriter.h"
+#include "model/CRecipe.h"
 #include "model/QuantityRules.h"
 #include "model/TextCompare.h"
 
@@ -37,10 +38,32 @@ const ArchiveClass& CIngredient::RuntimeClass() const {
     return s_class;
 }
 
+void CIngredient::SetAmount(std::string amount) {
+    m_amount = std::move(amount);
+    NutrientsChanged();
+}
+
+void CIngredient::SetUnit(std::string unit) {
+    m_unit = std::move(unit);
+    NutrientsChanged();
+}
+
 void CIngredient::SetDescription(const std::string& description) {
     m_description = description;
     const std::size_t separator = m_description.find(" -- ");
     m_nameKeyLength = static_cast<std::uint32_t>(separator == std::string::npos ? m_description.size() : separator + 1);
+    NutrientsChanged();
+}
+
+void CIngredient::SetLink(std::int32_t link) {
+    m_link = link;
+    NutrientsChanged();
+}
+
+void CIngredient::NutrientsChanged() {
+    if (m_owner != nullptr) {
+        m_owner->Nutrients().Clear();
+    }
 }
 
 void CIngredient::Store(ArchiveWriter& archive) const {
@@ -105,6 +128,7 @@ bool CIngredient::Combine(const CIngredient& other, double factor, const Quantit
         own.second += added.second;
     }
     m_amount = FormatRange(own, rules);
+    NutrientsChanged();
     return true;
 }
 
@@ -119,6 +143,7 @@ void CIngredient::Scale(double factor, double portionFactor, const QuantityRules
     amount.first *= factor;
     amount.second *= factor;
     m_amount = FormatRange(amount, rules);
+    NutrientsChanged();
 }
 
 // Converted amounts are shown with the unit they were converted to: naming

@@ -41,16 +41,16 @@ public:
     void SetOwner(CRecipe* owner) { m_owner = owner; }
 
     const std::string& Amount() const { return m_amount; }
-    void SetAmount(std::string amount) { m_amount = std::move(amount); }
+    void SetAmount(std::string amount);
     const std::string& Unit() const { return m_unit; }
-    void SetUnit(std::string unit) { m_unit = std::move(unit); }
+    void SetUnit(std::string unit);
     const std::string& Description() const { return m_description; }
     void SetDescription(const std::string& description);
     // The description up to " -- " (keeping the space before it), by which
     // lines of the same ingredient are matched.
     std::string_view NameKey() const { return std::string_view(m_description).substr(0, m_nameKeyLength); }
     std::int32_t Link() const { return m_link; }
-    void SetLink(std::int32_t link) { m_link = link; }
+    void SetLink(std::int32_t link);
 
     // 0 when both are the same line, else the kAmountDiffers, kUnitDiffers
     // and kNameDiffers bits.
@@ -69,6 +69,10 @@ public:
     Displayed Display(const QuantityRules& rules) const;
 
 private:
+    // Whatever changes the amount, unit, description or link makes the
+    // owning recipe's nutrient totals stale.
+    void NutrientsChanged();
+
     // The two 32-bit fields sit in the gaps the bases leave: a large book
     // holds a million lines.
     std::int32_t m_link = 0;

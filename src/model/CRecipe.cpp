@@ -100,6 +100,7 @@ void CRecipe::SetBook(CRecipeBook* book) {
 
 CIngredient& CRecipe::InsertIngredient(std::unique_ptr<CIngredient> line, std::size_t position) {
     line->SetOwner(this);
+    m_nutrients.Clear();
     position = std::min(position, m_ingredients.size());
     return **m_ingredients.insert(m_ingredients.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
 }
@@ -115,6 +116,7 @@ std::unique_ptr<CIngredient> CRecipe::RemoveIngredient(std::size_t position) {
     std::unique_ptr<CIngredient> line = std::move(m_ingredients[position]);
     m_ingredients.erase(m_ingredients.begin() + static_cast<std::ptrdiff_t>(position));
     line->SetOwner(nullptr);
+    m_nutrients.Clear();
     return line;
 }
 
@@ -211,7 +213,9 @@ void CRecipe::LoadFields(ArchiveReader& archive) {
 
 void CRecipe::MergeIngredients(CRecipe& partner, MergeMode mode) {
     if (mode == MergeMode::Replace) {
+        // The lines go without RemoveIngredient; the totals go with them.
         m_ingredients.clear();
+        m_nutrients.Clear();
         while (!partner.m_ingredients.empty()) {
             AppendIngredient(partner.RemoveIngredient(0));
         }
