@@ -8,6 +8,9 @@ namespace {
 
 // Kept sorted by id.
 const std::array kStrings = std::to_array<std::pair<int, const char*>>({
+    {1, "Click to accept the changes and close the dialog."},
+    {2, "Click to cancel the changes and close the dialog."},
+    {9, "Click to open the help file for this dialog."},
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
     {128, "Savorbridge\n\nRecipe\nRecipe Files (*.rcp)\n.rcp\nSavorbridge.Document\nRecipe Book"},
     {273, "The file '%s' could not be read.\nIt is not a valid Savorbridge file."},
@@ -24,6 +27,7 @@ const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {562, "Shopping List"},
     {569, "#\nItem\nAisle\nCost\nStore"},
     {571, "For news, updates and new recipe books, visit Savorbridge on the Web."},
+    {20000, "No quick help is available for this item. Click the Help button for more information."},
 });
 
 } // namespace
