@@ -27,6 +27,20 @@ const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {562, "Shopping List"},
     {569, "#\nItem\nAisle\nCost\nStore"},
     {571, "For news, updates and new recipe books, visit Savorbridge on the Web."},
+    {573, "Book\nOpen Book\nChapter\nSelected Chapter\nRecipe\nSelected Recipe\nMenu\nSelected Menu\nCalendar\n"
+          "Selected Calendar\nMeal\nSelected Meal\nIngredient\nIngredients\nClosed\nOpen\nNot Found\nFavorites"},
+    {574, "Apple\nPear\nOrange\nLemon\nBanana\nWatermelon\nGrapes\nStrawberry\nBlueberries\nMelon\nCherries\nPeach\n"
+          "Mango\nPineapple\nCoconut\nKiwi\nTomato\nOlive\nAvocado\nEggplant\nPotato\nCarrot\nCorn\nPepper\n"
+          "Cucumber\nLettuce\nBroccoli\nGarlic\nOnion\nMushroom\nNuts\nBread\nPancakes\nCheese\nMeat\nPoultry\n"
+          "Fish\nSeafood\nEggs\nSandwich\nPizza\nMexican\nSalad\nSoup\nPasta\nRice\nAsian\nCake\nCookies\n"
+          "Ice Cream\nChocolate\nHoney"},
+    {575, "Milk\nCoffee\nTea\nSake\nChampagne\nWine\nCocktail\nBeer\nWhisky\nSoda\nBubble Tea\nJuice\nIce\nWater\n"
+          "Hot Chocolate\nLemonade\nCider\nSmoothie\nEggnog"},
+    {576, "Christmas\nHalloween\nThanksgiving\nEaster\nNew Year\nParty\nBirthday\nValentine's Day\n"
+          "St. Patrick's Day\nHanukkah\nIndependence Day\nLunar New Year\nWedding\nGraduation\nPicnic\nBarbecue\n"
+          "Gift\nBaby Shower"},
+    {577, "Seedling\nHerb\nClover\nCactus\nPalm\nTree\nGrain\nSunflower\nFlower\nRose\nTulip\nBouquet\nLeaves\n"
+          "Potted Plant\nMushroom\nChestnut\nPeanut\nChili\nGarlic\nGreens\nBamboo"},
     {20000, "No quick help is available for this item. Click the Help button for more information."},
 });
 
