@@ -3,10 +3,16 @@
 #include "app/CAboutDlg.h"
 #include "app/CSettings.h"
 #include "app/CSplashWnd.h"
+#include "app/PocketPcInstaller.h"
 #include "app/UpgradeCheck.h"
+#include "nutrition/Database.h"
 #include "platform/AppFolders.h"
 #include "platform/Profile.h"
+#include "platform/StringTable.h"
+#include "platform/UserPrompts.h"
 #include "ui/views/CMainFrame.h"
+
+#include <QProcess>
 
 CSavorbridgeApp::CSavorbridgeApp(Services services, std::vector<std::string> arguments,
                                  std::filesystem::path executable)
@@ -20,6 +26,7 @@ CSavorbridgeApp::~CSavorbridgeApp() {
 bool CSavorbridgeApp::InitInstance() {
     CSplashWnd::EnableSplash(m_commandLine.splash);
     PrepareFolders();
+    CreateNutrientDatabase();
     CreateMainFrame();
     OnFirstUpdate();
     m_frame->setWindowTitle("Savorbridge");
@@ -33,6 +40,7 @@ void CSavorbridgeApp::ExitInstance() {
     CSplashWnd::HideSplash();
     delete m_frame;
     m_frame = nullptr;
+    Nutrient::Database::SetGlobal(nullptr);
 }
 
 void CSavorbridgeApp::PrepareFolders() {
@@ -45,11 +53,20 @@ void CSavorbridgeApp::PrepareFolders() {
     settings.m_dataStoragePath = m_dataFolder.string();
 }
 
+// The definitions file is written back at exit, so the database lives in the
+// data folder, seeded from the shipped copies on first start.
+void CSavorbridgeApp::CreateNutrientDatabase() {
+    AppFolders::CopyMissingFiles(m_programFolder, m_dataFolder,
+                                 {Nutrient::Database::kDefinitionsFile, Nutrient::Database::kMainTableFile});
+    Nutrient::Database::SetGlobal(std::make_unique<Nutrient::Database>(m_services.profile, m_dataFolder));
+}
+
 void CSavorbridgeApp::CreateMainFrame() {
     m_services.settings.LoadFramePlacement(m_services.profile);
     m_frame = new CMainFrame(m_services.settings, m_services.profile);
     m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(m_frame, &CMainFrame::aboutRequested, this, &CSavorbridgeApp::ShowAbout);
+    connect(m_frame, &CMainFrame::installPocketPcRequested, this, &CSavorbridgeApp::InstallToPocketPc);
 }
 
 // The navigation pane's first update: the preferences are read, the splash
@@ -76,4 +93,12 @@ void CSavorbridgeApp::FirstRunOrUpgradeCheck() {
 void CSavorbridgeApp::ShowAbout() {
     CAboutDlg about(m_frame);
     about.exec();
+}
+
+void CSavorbridgeApp::InstallToPocketPc() {
+    const auto setup = PocketPcInstaller::FindSetup(m_programFolder);
+    if (!setup || !QProcess::startDetached(QString::fromStdString(setup->string()), {},
+                                           QString::fromStdString(setup->parent_path().string()))) {
+        m_services.prompts.Message(StringTable::Get(PocketPcInstaller::kSetupMissingMessage), PromptIcon::Warning);
+    }
 }

@@ -36,6 +36,9 @@ public:
     bool InitInstance();
     void ExitInstance();
 
+    // Starts the handheld companion's setup launcher, or says it is missing.
+    void InstallToPocketPc();
+
     CMainFrame* MainFrame() const { return m_frame; }
     const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
     const std::filesystem::path& DataFolder() const { return m_dataFolder; }
@@ -43,6 +46,7 @@ public:
 
 private:
     void PrepareFolders();
+    void CreateNutrientDatabase();
     void CreateMainFrame();
     void OnFirstUpdate();
     void FirstRunOrUpgradeCheck();

@@ -19,7 +19,8 @@ std::string Describe(const std::filesystem::path& path, const char* action) {
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
     std::random_device random;
-    const auto name = "." + target.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp";
+    std::string name = ".";
+    name.append(target.filename().string()).append(".").append(std::to_string(random() % 1000000)).append(".tmp");
     return target.parent_path() / name;
 }
 

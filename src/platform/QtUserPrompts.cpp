@@ -72,8 +72,8 @@ std::vector<std::filesystem::path> QtUserPrompts::ChooseFilesToOpen(std::string_
     QStringList chosen;
     if (allowMany) {
         chosen = QFileDialog::getOpenFileNames(parent, ToQString(title), PathToQString(folder), ToQString(filter.text));
-    } else if (const QString one =
-                   QFileDialog::getOpenFileName(parent, ToQString(title), PathToQString(folder), ToQString(filter.text));
+    } else if (const QString one = QFileDialog::getOpenFileName(parent, ToQString(title), PathToQString(folder),
+                                                                ToQString(filter.text));
                !one.isEmpty()) {
         chosen << one;
     }

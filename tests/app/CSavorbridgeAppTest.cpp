@@ -2,6 +2,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CSettings.h"
 #include "app/CSplashWnd.h"
+#include "nutrition/Database.h"
 #include "platform/QtHttpClient.h"
 #include "platform/QtProfile.h"
 #include "support/ScriptedPrompts.h"
@@ -60,9 +61,12 @@ protected:
 
 TEST_F(CSavorbridgeAppTest, FirstStartShowsTheWindowAsksNothingAndRemembersItRan) {
     Preset(m_dir, "SettingsV4/Web Host", QString::fromStdString(m_server.BaseUrl()));
+    m_dir.Write("data/SBNutrient.csv", "NDB_No,Shrt_Desc\n");
     {
         AppStart start(m_dir);
         start.Run();
+        EXPECT_TRUE(std::filesystem::exists(start.m_app.DataFolder() / "SBNutrient.csv"));
+        EXPECT_NE(Nutrient::Database::Global(), nullptr);
         CMainFrame* frame = start.m_app.MainFrame();
         ASSERT_NE(frame, nullptr);
         EXPECT_TRUE(frame->isVisible());
@@ -128,6 +132,23 @@ TEST_F(CSavorbridgeAppTest, RestoredPlacementAndStoredDataFolderAreHonoured) {
     EXPECT_FALSE(start.m_app.CommandLine().splash);
     start.Exit();
     EXPECT_EQ(Ini(m_dir).value("SettingsV4/dataStoragePath").toString().toStdString(), (m_dir / "kitchen").string());
+}
+
+TEST_F(CSavorbridgeAppTest, PocketPcCommandStartsTheLauncherOrSaysItIsMissing) {
+    AppStart start(m_dir);
+    start.Run();
+    start.m_app.InstallToPocketPc();
+    ASSERT_EQ(start.m_prompts.Questions().size(), 1U);
+    EXPECT_NE(start.m_prompts.Questions()[0].text.find("'setup.exe' PocketPC install program could not be found"),
+              std::string::npos);
+
+    const auto marker = m_dir / "started";
+    const auto launcher = m_dir.Write("data/PocketPC/setup", "#!/bin/sh\ntouch '" + marker.string() + "'\n");
+    std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+    start.m_app.InstallToPocketPc();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(marker); }, 5000));
+    EXPECT_EQ(start.m_prompts.Questions().size(), 1U);
+    start.Exit();
 }
 
 TEST(CSplashWnd, HidesOnTheSecondKeyAndSwallowsInputMeanwhile) {

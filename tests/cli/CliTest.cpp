@@ -1,31 +1,6 @@
+#include "cli/CliRun.h"
+
 #include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
-#include <memory>
-#include <string>
-#include <sys/wait.h>
-
-namespace {
-
-struct Result {
-    int exitCode;
-    std::string output;
-};
-
-Result RunCli(const std::string& arguments) {
-    const std::string command = std::string(SB_CLI_PATH) + " " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    std::string output;
-    std::array<char, 256> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe.get()) != nullptr) {
-        output += buffer.data();
-    }
-    const int status = ::pclose(pipe.release());
-    return {WEXITSTATUS(status), output};
-}
-
-} // namespace
 
 TEST(Cli, HelpAndVersionSucceed) {
     const auto help = RunCli("--help");

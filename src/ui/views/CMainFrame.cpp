@@ -13,7 +13,7 @@ CMainFrame::CMainFrame(CSettings& settings, Profile& profile) : m_settings(setti
     setObjectName("mainFrame");
     setWindowTitle("Savorbridge");
     setWindowIcon(QIcon(":/icons/savorbridge.svg"));
-    auto* welcome = new QLabel("Open a recipe book with File, Open.", this);
+    auto* welcome = new QLabel("No recipe book is open.", this);
     welcome->setObjectName("welcome");
     welcome->setAlignment(Qt::AlignCenter);
     setCentralWidget(welcome);
@@ -30,6 +30,11 @@ void CMainFrame::CreateMenus() {
     QAction* exit = file->addAction("E&xit");
     exit->setObjectName("actionExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    QAction* pocketPc = tools->addAction("Install Savorbridge to Poc&ketPC");
+    pocketPc->setObjectName("actionInstallPocketPc");
+    connect(pocketPc, &QAction::triggered, this, &CMainFrame::installPocketPcRequested);
 
     QMenu* help = menuBar()->addMenu("&Help");
     QAction* about = help->addAction("&About Savorbridge...");

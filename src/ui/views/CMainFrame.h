@@ -24,6 +24,7 @@ public:
 
 signals:
     void aboutRequested();
+    void installPocketPcRequested();
 
 private:
     void CreateMenus();

@@ -1,0 +1,124 @@
+#include "model/RecipeBookFile.h"
+
+#include "model/ArchiveReader.h"
+#include "model/ArchiveWriter.h"
+#include "model/VersionBanner.h"
+#include "platform/AtomicFile.h"
+#include "platform/StringTable.h"
+#include "platform/UserPrompts.h"
+
+#include <fstream>
+#include <thread>
+
+namespace {
+
+constexpr int kFirstVersionWithIds = 251;
+constexpr std::chrono::milliseconds kClockIdWait{1500};
+
+// Fills the "%s" places of a message in order.
+std::string FormatMessage(std::string text, std::initializer_list<std::string> values) {
+    std::size_t from = 0;
+    for (const std::string& value : values) {
+        const std::size_t place = text.find("%s", from);
+        if (place == std::string::npos) {
+            break;
+        }
+        text.replace(place, 2, value);
+        from = place + value.size();
+    }
+    return text;
+}
+
+int ReadFileVersion(ArchiveReader& reader, const std::filesystem::path& path) {
+    try {
+        const int version = VersionBanner::FileVersion(reader.ReadString());
+        if (version != 0 && version <= VersionBanner::kCurrentVersion) {
+            return version;
+        }
+    } catch (const ArchiveError&) {
+    }
+    throw NotABookError(path, "not a Savorbridge recipe book");
+}
+
+} // namespace
+
+void RecipeBookFile::DefaultWait(std::chrono::milliseconds delay) {
+    std::this_thread::sleep_for(delay);
+}
+
+RecipeBookFile::Loaded RecipeBookFile::Load(const std::filesystem::path& path, const ReadOptions& options) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw FileError(path, "cannot open the file");
+    }
+    return Load(in, path, options);
+}
+
+RecipeBookFile::Loaded RecipeBookFile::Load(std::istream& in, const std::filesystem::path& path,
+                                            const ReadOptions& options) {
+    ArchiveReader reader(in);
+    const int version = ReadFileVersion(reader, path);
+    if (version < kFirstVersionWithIds && options.wait) {
+        options.wait(kClockIdWait);
+    }
+    reader.SetContext({version});
+    reader.Register(CRecipeBook::s_class);
+    reader.Register(CRecipeChapter::s_class);
+    reader.Register(CRecipe::s_class);
+    reader.Register(CIngredient::s_class);
+    std::unique_ptr<CRecipeBook> book;
+    try {
+        book = reader.ReadNew<CRecipeBook>(CRecipeBook::s_class);
+    } catch (const ArchiveError&) {
+    }
+    if (book == nullptr) {
+        throw NotABookError(path, "no recipe book follows the banner");
+    }
+    if (book->LoadError()) {
+        book->SetModified(true);
+    }
+    book->SetIdAssignment(true);
+    book->SetPath(path);
+    return {std::move(book), version};
+}
+
+RecipeBookFile::Loaded RecipeBookFile::Open(const std::filesystem::path& path, UserPrompts& prompts,
+                                            const ReadOptions& options) {
+    Loaded loaded;
+    try {
+        loaded = Load(path, options);
+    } catch (const NotABookError&) {
+        prompts.Message(FormatMessage(StringTable::Get(kNotValidMessage), {path.string()}), PromptIcon::Error);
+        return {};
+    }
+    if (loaded.book->LoadError()) {
+        prompts.Message(FormatMessage(StringTable::Get(kRecoveredMessage), {loaded.book->Title(), path.string()}),
+                        PromptIcon::Error);
+    }
+    return loaded;
+}
+
+CRecipeBook* RecipeBookFile::FindIdentical(const CRecipeBook& book, int fileVersion,
+                                           std::span<CRecipeBook* const> openBooks) {
+    if (NeedsUpgrade(fileVersion)) {
+        return nullptr;
+    }
+    for (CRecipeBook* open : openBooks) {
+        if (open != &book && open->Id() == book.Id()) {
+            return open;
+        }
+    }
+    return nullptr;
+}
+
+std::string RecipeBookFile::ToBytes(const CRecipeBook& book, const WriteOptions& options) {
+    ArchiveWriter writer({options.storeNutrientCache});
+    writer.WriteString(VersionBanner::Current());
+    writer.WriteObject(&book);
+    return writer.TakeBytes();
+}
+
+void RecipeBookFile::Save(CRecipeBook& book, const std::filesystem::path& path, const WriteOptions& options) {
+    AtomicFile::Write(path, ToBytes(book, options));
+    book.SetModified(false);
+}
