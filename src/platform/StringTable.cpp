@@ -8,7 +8,6 @@ namespace {
 
 // In id order for reading; sorted again on first use so a misplaced entry cannot hide.
 const std::array kStrings = std::to_array<std::pair<int, const char*>>({
-    {1, "Click to accept the changes and close the dialog."},
     {2, "Click to cancel the changes and close the dialog."},
     {9, "Click to open the help file for this dialog."},
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
