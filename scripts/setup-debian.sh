@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
   qt6-tools-dev qt6-l10n-tools qt6-svg-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  fp-utils libchm-dev
+  fp-utils libchm-dev fonts-noto-color-emoji
   xvfb xauth
 )
 

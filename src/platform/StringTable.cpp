@@ -8,6 +8,8 @@ namespace {
 
 // In id order for reading; sorted again on first use so a misplaced entry cannot hide.
 const std::array kStrings = std::to_array<std::pair<int, const char*>>({
+    {2, "Click to cancel the changes and close the dialog."},
+    {9, "Click to open the help file for this dialog."},
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
     {128, "Savorbridge\n\nRecipe\nRecipe Files (*.rcp)\n.rcp\nSavorbridge.Document\nRecipe Book"},
     {200, "Millimeter"},
@@ -105,10 +107,25 @@ const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {562, "Shopping List"},
     {569, "#\nItem\nAisle\nCost\nStore"},
     {571, "For news, updates and new recipe books, visit Savorbridge on the Web."},
+    {573, "Book\nOpen Book\nChapter\nSelected Chapter\nRecipe\nSelected Recipe\nMenu\nSelected Menu\nCalendar\n"
+          "Selected Calendar\nMeal\nSelected Meal\nIngredient\nIngredients\nClosed\nOpen\nNot Found\nFavorites"},
+    {574, "Apple\nPear\nOrange\nLemon\nBanana\nWatermelon\nGrapes\nStrawberry\nBlueberries\nMelon\nCherries\nPeach\n"
+          "Mango\nPineapple\nCoconut\nKiwi\nTomato\nOlive\nAvocado\nEggplant\nPotato\nCarrot\nCorn\nPepper\n"
+          "Cucumber\nLettuce\nBroccoli\nGarlic\nOnion\nMushroom\nNuts\nBread\nPancakes\nCheese\nMeat\nPoultry\n"
+          "Fish\nSeafood\nEggs\nSandwich\nPizza\nMexican\nSalad\nSoup\nPasta\nRice\nAsian\nCake\nCookies\n"
+          "Ice Cream\nChocolate\nHoney"},
+    {575, "Milk\nCoffee\nTea\nSake\nChampagne\nWine\nCocktail\nBeer\nWhisky\nSoda\nBubble Tea\nJuice\nIce\nWater\n"
+          "Hot Chocolate\nLemonade\nCider\nSmoothie\nEggnog"},
+    {576, "Christmas\nHalloween\nThanksgiving\nEaster\nNew Year\nParty\nBirthday\nValentine's Day\n"
+          "St. Patrick's Day\nHanukkah\nIndependence Day\nLunar New Year\nWedding\nGraduation\nPicnic\nBarbecue\n"
+          "Gift\nBaby Shower"},
+    {577, "Seedling\nHerb\nClover\nCactus\nPalm\nTree\nGrain\nSunflower\nFlower\nRose\nTulip\nBouquet\nLeaves\n"
+          "Potted Plant\nMushroom\nChestnut\nPeanut\nChili\nGarlic\nGreens\nBamboo"},
     {581, "Padded w/ spaces (fixed-width font)\nSeparated with tabs (any font)\nAligned in columns (best for export)"},
     {584,
      "The 'setup.exe' PocketPC install program could not be found.\n Please find and run it manually or re-install "
      "Savorbridge.\nLook in the Palm subfolder of the Savorbridge installation location."},
+    {20000, "No quick help is available for this item. Click the Help button for more information."},
 });
 
 } // namespace

@@ -1,0 +1,88 @@
+#include "ui/dialogs/CGenericPS.h"
+
+#include "support/MemoryProfile.h"
+#include "ui/dialogs/CGenericPP.h"
+#include "ui/dialogs/DialogHelpPane.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ListPage : public CGenericPP {
+public:
+    ListPage(int templateId, bool acceptsApply) : CGenericPP(templateId), m_acceptsApply(acceptsApply) {
+        resize(300, 200);
+        m_list = new QListWidget(this);
+        m_list->setGeometry(5, 5, 290, 190);
+        RegisterControl(m_list, LayoutList::GrowWidth | LayoutList::GrowHeight);
+    }
+    bool OnApply() override {
+        ++m_applied;
+        return m_acceptsApply;
+    }
+
+    QListWidget* m_list;
+    bool m_acceptsApply;
+    int m_applied = 0;
+};
+
+class TopicPane : public QLabel, public DialogHelpPane {
+public:
+    explicit TopicPane(QWidget* parent) : QLabel(parent) {}
+    void ShowTopic(int contextId) override { setText(QString::number(contextId)); }
+};
+
+} // namespace
+
+class CGenericPSTest : public ::testing::Test {
+protected:
+    void TearDown() override { DialogHelpPane::SetMaker(nullptr); }
+    MemoryProfile m_profile;
+};
+
+TEST_F(CGenericPSTest, GrowsToTheLargestPageAndThePagesFollowAResize) {
+    CGenericPS sheet(800, "Recipe Properties", m_profile);
+    auto* page = new ListPage(801, true);
+    sheet.AddPage(page, "Ingredients");
+    sheet.AddPage(new ListPage(802, true), "Instructions");
+    sheet.show();
+    EXPECT_GE(page->width(), 300);
+    EXPECT_GE(page->height(), 200);
+
+    const QSize before = page->m_list->size();
+    sheet.resize(sheet.width() + 60, sheet.height() + 40);
+    EXPECT_EQ(page->m_list->size(), before + QSize(60, 40));
+    EXPECT_EQ(sheet.findChild<QPushButton*>("help")->geometry().right(), sheet.width() - 8);
+}
+
+TEST_F(CGenericPSTest, OkAppliesEveryPageAndStaysOnThePageThatRefuses) {
+    CGenericPS sheet(800, "Recipe Properties", m_profile);
+    auto* first = new ListPage(801, true);
+    auto* second = new ListPage(802, false);
+    sheet.AddPage(first, "Ingredients");
+    sheet.AddPage(second, "Instructions");
+    sheet.show();
+    QTest::mouseClick(sheet.findChild<QPushButton*>("ok"), Qt::LeftButton);
+    EXPECT_EQ(first->m_applied, 1);
+    EXPECT_EQ(second->m_applied, 1);
+    EXPECT_EQ(sheet.ActivePageIndex(), 1);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(sheet.result(), 0);
+}
+
+TEST_F(CGenericPSTest, HelpShowsTheTopicOfThePageOnTop) {
+    DialogHelpPane::SetMaker([](QWidget* parent) { return new TopicPane(parent); });
+    CGenericPS sheet(800, "Recipe Properties", m_profile);
+    sheet.AddPage(new ListPage(801, true), "Ingredients");
+    sheet.AddPage(new ListPage(802, true), "Instructions");
+    sheet.SetActivePage(1);
+    sheet.show();
+    QTest::mouseClick(sheet.findChild<QPushButton*>("help"), Qt::LeftButton);
+    auto* pane = sheet.findChild<TopicPane*>("helpPane");
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->text(), QString::number(131072 + 802));
+}
