@@ -1,0 +1,15 @@
+#include "io/RecipeTextFile.h"
+
+#include "io/RecipeTextDecoder.h"
+#include "io/RecipeTextWriter.h"
+#include "platform/AtomicFile.h"
+
+RecipeTextWalker::Result RecipeTextFile::Read(const std::filesystem::path& path, CRecipeBook& book,
+                                              const UnitTables& units) {
+    const std::string text = RecipeTextDecoder::Decode(AtomicFile::Read(path));
+    return RecipeTextWalker(units).ReadInto(text, book);
+}
+
+void RecipeTextFile::Write(const std::filesystem::path& path, const CRecipeBook& book, int ingredientForm) {
+    AtomicFile::Write(path, RecipeTextWriter::BookText(book, ingredientForm));
+}
