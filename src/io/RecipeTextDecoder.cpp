@@ -4,13 +4,39 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
-bool IsAscii(std::string_view line) {
-    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+// Recipe files are nearly all ASCII: eight bytes are tested at a time.
+std::size_t AsciiRun(std::string_view text, std::size_t pos) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    while (pos + sizeof(std::uint64_t) <= text.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + pos, sizeof word);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+        pos += sizeof word;
+    }
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) {
+        ++pos;
+    }
+    return pos;
+}
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t pos = AsciiRun(text, 0); pos < text.size(); pos = AsciiRun(text, pos)) {
+        const std::size_t start = pos;
+        if (TextCodec::NextCodePoint(text, pos) == 0xFFFD && text.substr(start, 3) != kReplacementCharacter) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Characters a recipe plausibly holds: Latin letters with accents and the
@@ -69,12 +95,27 @@ void ForEachLine(std::string_view text, Visit visit) {
 } // namespace
 
 std::string RecipeTextDecoder::Decode(std::string_view bytes) {
+    std::string storage;
+    const std::string_view text = Decode(bytes, storage);
+    return text.data() == storage.data() ? std::move(storage) : std::string(text);
+}
+
+std::string_view RecipeTextDecoder::Decode(std::string_view bytes, std::string& storage) {
     if (bytes.starts_with(kUtf8Bom)) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
-    if (TextCodec::IsValidUtf8(bytes)) {
-        return NormaliseLineEnds(bytes);
+    if (IsUtf8(bytes)) {
+        if (bytes.find('\r') == std::string_view::npos) {
+            return bytes;
+        }
+        storage = NormaliseLineEnds(bytes);
+        return storage;
     }
+    storage = DecodeLines(bytes);
+    return storage;
+}
+
+std::string RecipeTextDecoder::DecodeLines(std::string_view bytes) {
     const CodePage codePage = GuessCodePage(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
@@ -92,7 +133,7 @@ RecipeTextDecoder::CodePage RecipeTextDecoder::GuessCodePage(std::string_view by
     long windows1252 = 0;
     long cp437 = 0;
     ForEachLine(bytes, [&](std::string_view line, std::string_view) {
-        if (IsAscii(line) || TextCodec::IsValidUtf8(line)) {
+        if (IsUtf8(line)) {
             return;
         }
         for (const char c : line) {
@@ -107,9 +148,6 @@ RecipeTextDecoder::CodePage RecipeTextDecoder::GuessCodePage(std::string_view by
 }
 
 std::string RecipeTextDecoder::NormaliseLineEnds(std::string_view text) {
-    if (text.find('\r') == std::string_view::npos) {
-        return std::string(text);
-    }
     std::string out;
     out.reserve(text.size());
     ForEachLine(text, [&](std::string_view line, std::string_view lineEnd) {
@@ -122,7 +160,7 @@ std::string RecipeTextDecoder::NormaliseLineEnds(std::string_view text) {
 }
 
 void RecipeTextDecoder::AppendDecodedLine(std::string& out, std::string_view line, CodePage codePage) {
-    if (IsAscii(line) || TextCodec::IsValidUtf8(line)) {
+    if (IsUtf8(line)) {
         out += line;
         return;
     }

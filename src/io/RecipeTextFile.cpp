@@ -6,8 +6,9 @@
 
 RecipeTextWalker::Result RecipeTextFile::Read(const std::filesystem::path& path, CRecipeBook& book,
                                               const UnitTables& units) {
-    const std::string text = RecipeTextDecoder::Decode(AtomicFile::Read(path));
-    return RecipeTextWalker(units).ReadInto(text, book);
+    const std::string bytes = AtomicFile::Read(path);
+    std::string decoded;
+    return RecipeTextWalker(units).ReadInto(RecipeTextDecoder::Decode(bytes, decoded), book);
 }
 
 void RecipeTextFile::Write(const std::filesystem::path& path, const CRecipeBook& book, int ingredientForm) {

@@ -1,8 +1,11 @@
 #include "io/TextLineCursor.h"
 
 std::size_t TextLineCursor::LineEnd() const {
-    const auto end = m_text.find('\n', m_pos);
-    return end == std::string_view::npos ? m_text.size() : end;
+    if (m_lineEnd == std::string_view::npos) {
+        const auto end = m_text.find('\n', m_pos);
+        m_lineEnd = end == std::string_view::npos ? m_text.size() : end;
+    }
+    return m_lineEnd;
 }
 
 std::string_view TextLineCursor::Peek() const {
@@ -18,6 +21,7 @@ std::string_view TextLineCursor::Next() {
     }
     const std::size_t end = LineEnd();
     const std::string_view line = m_text.substr(m_pos, end - m_pos);
-    m_pos = end + 1;
+    m_pos = end < m_text.size() ? end + 1 : end;
+    m_lineEnd = std::string_view::npos;
     return line;
 }

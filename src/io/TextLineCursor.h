@@ -20,8 +20,11 @@ public:
     std::string_view Text() const { return m_text; }
 
 private:
+    // Readers peek at most lines before they take them: the end of the
+    // current line is found once.
     std::size_t LineEnd() const;
 
     std::string_view m_text;
     std::size_t m_pos = 0;
+    mutable std::size_t m_lineEnd = std::string_view::npos;
 };
