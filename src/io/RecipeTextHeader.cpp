@@ -9,12 +9,22 @@ bool Contains(std::string_view line, std::string_view word) {
     return line.find(word) != std::string_view::npos;
 }
 
+// Both header styles open with five M characters or a run of hyphens; text
+// that merely mentions the program does not.
 bool IsMealMasterBanner(std::string_view line) {
-    return Contains(line, "Meal-Master (tm)") || Contains(line, "Meal-Master Export");
+    return (line.starts_with("MMMMM") || line.starts_with("-----")) &&
+           (Contains(line, "Meal-Master (tm)") || Contains(line, "Meal-Master Export"));
 }
 
+// "*  Exported from  MasterCook  *", indented with spaces. The program's own
+// text starts its paragraphs with a tab, so a paragraph quoting the banner is
+// not taken for one.
 bool IsMasterCookBanner(std::string_view line) {
-    const auto from = line.find("Exported from");
+    const auto star = line.find_first_not_of(' ');
+    if (star == std::string_view::npos || line[star] != '*') {
+        return false;
+    }
+    const auto from = line.find("Exported from", star);
     return from != std::string_view::npos && line.find("MasterCook", from) != std::string_view::npos;
 }
 

@@ -292,6 +292,9 @@ void RecipeTextReader::ReadMasterCook(TextLineCursor& cursor, CRecipe& recipe) {
     while (!cursor.AtEnd()) {
         const std::string_view line = cursor.Peek();
         const auto labelled = SplitLabel(line);
+        if (StartsRecord(line)) {
+            break;
+        }
         if (labelled && labelled->label == "Recipe By") {
             attribution = labelled->value.empty() ? std::string() : std::string(Header::Trimmed(line));
         } else if (labelled && labelled->label == "Serving Size") {
