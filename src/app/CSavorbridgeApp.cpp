@@ -5,6 +5,7 @@
 #include "app/CSplashWnd.h"
 #include "app/PocketPcInstaller.h"
 #include "app/UpgradeCheck.h"
+#include "nutrition/Database.h"
 #include "platform/AppFolders.h"
 #include "platform/Profile.h"
 #include "platform/StringTable.h"
@@ -25,6 +26,7 @@ CSavorbridgeApp::~CSavorbridgeApp() {
 bool CSavorbridgeApp::InitInstance() {
     CSplashWnd::EnableSplash(m_commandLine.splash);
     PrepareFolders();
+    CreateNutrientDatabase();
     CreateMainFrame();
     OnFirstUpdate();
     m_frame->setWindowTitle("Savorbridge");
@@ -38,6 +40,7 @@ void CSavorbridgeApp::ExitInstance() {
     CSplashWnd::HideSplash();
     delete m_frame;
     m_frame = nullptr;
+    Nutrient::Database::SetGlobal(nullptr);
 }
 
 void CSavorbridgeApp::PrepareFolders() {
@@ -48,6 +51,14 @@ void CSavorbridgeApp::PrepareFolders() {
     m_dataFolder = stored.empty() ? AppFolders::DefaultDataFolder() : std::filesystem::path(stored);
     AppFolders::EnsureFolder(m_dataFolder);
     settings.m_dataStoragePath = m_dataFolder.string();
+}
+
+// The definitions file is written back at exit, so the database lives in the
+// data folder, seeded from the shipped copies on first start.
+void CSavorbridgeApp::CreateNutrientDatabase() {
+    AppFolders::CopyMissingFiles(m_programFolder, m_dataFolder,
+                                 {Nutrient::Database::kDefinitionsFile, Nutrient::Database::kMainTableFile});
+    Nutrient::Database::SetGlobal(std::make_unique<Nutrient::Database>(m_services.profile, m_dataFolder));
 }
 
 void CSavorbridgeApp::CreateMainFrame() {

@@ -46,11 +46,11 @@ public:
 
 private:
     void PrepareFolders();
+    void CreateNutrientDatabase();
     void CreateMainFrame();
     void OnFirstUpdate();
     void FirstRunOrUpgradeCheck();
     void ShowAbout();
-
 
     Services m_services;
     StartupCommandLine m_commandLine;

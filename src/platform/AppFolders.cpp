@@ -35,3 +35,14 @@ bool AppFolders::EnsureFolder(const fs::path& folder) {
     fs::create_directories(folder, error);
     return fs::is_directory(folder, error);
 }
+
+void AppFolders::CopyMissingFiles(const fs::path& from, const fs::path& to,
+                                  std::initializer_list<std::string_view> names) {
+    for (const auto name : names) {
+        std::error_code error;
+        const fs::path target = to / name;
+        if (!fs::exists(target, error)) {
+            fs::copy_file(from / name, target, error);
+        }
+    }
+}

@@ -2,6 +2,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CSettings.h"
 #include "app/CSplashWnd.h"
+#include "nutrition/Database.h"
 #include "platform/QtHttpClient.h"
 #include "platform/QtProfile.h"
 #include "support/ScriptedPrompts.h"
@@ -60,9 +61,12 @@ protected:
 
 TEST_F(CSavorbridgeAppTest, FirstStartShowsTheWindowAsksNothingAndRemembersItRan) {
     Preset(m_dir, "SettingsV4/Web Host", QString::fromStdString(m_server.BaseUrl()));
+    m_dir.Write("data/SBNutrient.csv", "NDB_No,Shrt_Desc\n");
     {
         AppStart start(m_dir);
         start.Run();
+        EXPECT_TRUE(std::filesystem::exists(start.m_app.DataFolder() / "SBNutrient.csv"));
+        EXPECT_NE(Nutrient::Database::Global(), nullptr);
         CMainFrame* frame = start.m_app.MainFrame();
         ASSERT_NE(frame, nullptr);
         EXPECT_TRUE(frame->isVisible());

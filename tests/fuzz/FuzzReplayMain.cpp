@@ -18,7 +18,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Run(const Bytes& bytes) { LLVMFuzzerTestOneInput(bytes.data(), bytes.size()); }
+void Run(const Bytes& bytes) {
+    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+}
 
 Bytes ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -1,4 +1,5 @@
 #include "platform/AppFolders.h"
+#include "platform/AtomicFile.h"
 #include "support/TempDir.h"
 
 #include <cstdlib>
@@ -25,4 +26,15 @@ TEST(AppFolders, DataFolderFollowsXdgDataHome) {
     old != nullptr ? ::setenv("XDG_DATA_HOME", saved.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
     EXPECT_TRUE(AppFolders::EnsureFolder(dir / "a" / "b"));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "a" / "b"));
+}
+
+TEST(AppFolders, CopyMissingFilesNeverReplacesTheUsersCopy) {
+    TempDir dir;
+    dir.Write("program/SBNutrient.xml", "shipped definitions");
+    dir.Write("program/SBNutrient.csv", "shipped table");
+    dir.Write("data/SBNutrient.xml", "user definitions");
+    AppFolders::CopyMissingFiles(dir / "program", dir / "data", {"SBNutrient.xml", "SBNutrient.csv", "Absent.csv"});
+    EXPECT_EQ(AtomicFile::Read(dir / "data/SBNutrient.xml"), "user definitions");
+    EXPECT_EQ(AtomicFile::Read(dir / "data/SBNutrient.csv"), "shipped table");
+    EXPECT_FALSE(std::filesystem::exists(dir / "data/Absent.csv"));
 }

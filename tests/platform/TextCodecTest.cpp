@@ -36,7 +36,9 @@ TEST(TextCodec, RefusesCharactersWithoutAWindows1252Byte) {
     EXPECT_FALSE(TextCodec::Utf8ToWindows1252("\xC3").has_value());
 }
 
-TEST(TextCodec, DecodesCodePage437) { EXPECT_EQ(TextCodec::Cp437ToUtf8("\x82\xAB\xF8"), "é½°"); }
+TEST(TextCodec, DecodesCodePage437) {
+    EXPECT_EQ(TextCodec::Cp437ToUtf8("\x82\xAB\xF8"), "é½°");
+}
 
 TEST(TextCodec, ValidatesUtf8) {
     EXPECT_TRUE(TextCodec::IsValidUtf8("plain ½ 東京 🍋"));
