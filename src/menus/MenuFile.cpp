@@ -9,12 +9,8 @@
 namespace {
 
 int ReadFileVersion(ArchiveReader& reader, const std::filesystem::path& path) {
-    try {
-        const int version = VersionBanner::FileVersion(reader.ReadString());
-        if (version != 0 && version <= VersionBanner::kCurrentVersion) {
-            return version;
-        }
-    } catch (const ArchiveError&) {
+    if (const auto version = VersionBanner::ReadKnown(reader)) {
+        return *version;
     }
     throw NotAMenuFileError(path, "not a Savorbridge menu file");
 }

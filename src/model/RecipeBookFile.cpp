@@ -30,12 +30,8 @@ std::string FormatMessage(std::string text, std::initializer_list<std::string> v
 }
 
 int ReadFileVersion(ArchiveReader& reader, const std::filesystem::path& path) {
-    try {
-        const int version = VersionBanner::FileVersion(reader.ReadString());
-        if (version != 0 && version <= VersionBanner::kCurrentVersion) {
-            return version;
-        }
-    } catch (const ArchiveError&) {
+    if (const auto version = VersionBanner::ReadKnown(reader)) {
+        return *version;
     }
     throw NotABookError(path, "not a Savorbridge recipe book");
 }

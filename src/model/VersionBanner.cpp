@@ -1,5 +1,8 @@
 #include "model/VersionBanner.h"
 
+#include "model/ArchiveError.h"
+#include "model/ArchiveReader.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -36,4 +39,15 @@ int VersionBanner::FileVersion(std::string_view banner) {
     const auto found =
         std::find_if(kBanners.begin(), kBanners.end(), [banner](const auto& known) { return known.first == banner; });
     return found != kBanners.end() ? found->second : 0;
+}
+
+std::optional<int> VersionBanner::ReadKnown(ArchiveReader& reader) {
+    try {
+        const int version = FileVersion(reader.ReadString());
+        if (version != 0 && version <= kCurrentVersion) {
+            return version;
+        }
+    } catch (const ArchiveError&) {
+    }
+    return std::nullopt;
 }
