@@ -1,7 +1,7 @@
 // savorbridge-cli foods: searches the food items of the nutrient database.
 #include "cli/CliCommand.h"
+#include "cli/CliNutrientDatabase.h"
 #include "nutrition/Database.h"
-#include "platform/AppFolders.h"
 
 #include <nlohmann/json.hpp>
 
@@ -61,15 +61,11 @@ int RunFoods(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!ParseArguments(args, parsed, err)) {
         return kExitUsage;
     }
-    if (parsed.folder.empty()) {
-        parsed.folder = AppFolders::ProgramFolderFor(AppFolders::ExecutablePath());
-    }
-    // Opened for reading only: the command line never writes the database back.
-    Nutrient::Database database(parsed.folder);
-    if (!database.IsAvailable()) {
-        err << "savorbridge-cli foods: no nutrient database in " << parsed.folder.string() << '\n';
+    const auto opened = OpenCliNutrientDatabase(parsed.folder, "foods", err);
+    if (!opened) {
         return kExitFailure;
     }
+    Nutrient::Database& database = *opened;
     std::vector<Nutrient::FoodItem*> results;
     database.SearchInScope(parsed.phrase, parsed.allWords, Nutrient::SearchScope::Database, results, {}, {});
     nlohmann::json items = nlohmann::json::array();

@@ -1,13 +1,13 @@
 // savorbridge-cli nutrition: the nutrient totals of a book's recipes.
 #include "cli/CliBook.h"
 #include "cli/CliCommand.h"
+#include "cli/CliNutrientDatabase.h"
 #include "model/CRecipe.h"
 #include "model/CRecipeBook.h"
 #include "model/CRecipeChapter.h"
 #include "nutrition/Database.h"
 #include "nutrition/NutrientEquation.h"
 #include "nutrition/RecipeNutrients.h"
-#include "platform/AppFolders.h"
 
 #include <nlohmann/json.hpp>
 
@@ -98,15 +98,11 @@ int RunNutrition(const std::vector<std::string>& args, std::ostream& out, std::o
     if (!ParseArguments(args, parsed, err)) {
         return kExitUsage;
     }
-    if (parsed.folder.empty()) {
-        parsed.folder = AppFolders::ProgramFolderFor(AppFolders::ExecutablePath());
-    }
-    // Opened for reading only: the command line never writes the database back.
-    Nutrient::Database database(parsed.folder);
-    if (!database.IsAvailable()) {
-        err << "savorbridge-cli nutrition: no nutrient database in " << parsed.folder.string() << '\n';
+    const auto opened = OpenCliNutrientDatabase(parsed.folder, "nutrition", err);
+    if (!opened) {
         return kExitFailure;
     }
+    Nutrient::Database& database = *opened;
     RecipeBookFile::Loaded loaded;
     try {
         loaded = CliBook::Load(parsed.book);
