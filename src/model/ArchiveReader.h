@@ -83,6 +83,26 @@ public:
         return nullptr;
     }
 
+    // A counted list of new objects of T, each handed to add. Reading stops
+    // after the first object that was itself damaged (it is still added, with
+    // what it held): the stream behind it cannot be trusted. False then.
+    template <typename T, typename Add>
+    bool ReadNewList(const ArchiveClass& required, Add add) {
+        const std::int32_t count = ReadInt();
+        for (std::int32_t i = 0; i < count; ++i) {
+            auto object = ReadNew<T>(required);
+            if (object == nullptr) {
+                continue;
+            }
+            const bool damaged = object->LoadError();
+            add(std::move(object));
+            if (damaged) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     // An object read before that its reader took ownership of; a new object
     // in this place has no owner and is kept aside until the reader ends.
     template <typename T>

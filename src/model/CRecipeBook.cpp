@@ -199,35 +199,13 @@ void CRecipeBook::LoadBody(ArchiveReader& archive, int schema) {
 }
 
 bool CRecipeBook::LoadTopLevelRecipes(ArchiveReader& archive) {
-    const std::int32_t count = archive.ReadInt();
-    for (std::int32_t i = 0; i < count; ++i) {
-        auto recipe = archive.ReadNew<CRecipe>(CRecipe::s_class);
-        if (recipe == nullptr) {
-            continue;
-        }
-        const bool damaged = recipe->LoadError();
-        AddRecipe(std::move(recipe));
-        if (damaged) {
-            return false;
-        }
-    }
-    return true;
+    return archive.ReadNewList<CRecipe>(CRecipe::s_class,
+                                        [this](std::unique_ptr<CRecipe> recipe) { AddRecipe(std::move(recipe)); });
 }
 
 bool CRecipeBook::LoadChapters(ArchiveReader& archive) {
-    const std::int32_t count = archive.ReadInt();
-    for (std::int32_t i = 0; i < count; ++i) {
-        auto chapter = archive.ReadNew<CRecipeChapter>(CRecipeChapter::s_class);
-        if (chapter == nullptr) {
-            continue;
-        }
-        const bool damaged = chapter->LoadError();
-        AddChapter(std::move(chapter));
-        if (damaged) {
-            return false;
-        }
-    }
-    return true;
+    return archive.ReadNewList<CRecipeChapter>(
+        CRecipeChapter::s_class, [this](std::unique_ptr<CRecipeChapter> chapter) { AddChapter(std::move(chapter)); });
 }
 
 // Older files list the favourites again as references to recipes read

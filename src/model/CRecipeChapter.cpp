@@ -112,18 +112,11 @@ void CRecipeChapter::Load(ArchiveReader& archive) {
 }
 
 void CRecipeChapter::LoadRecipes(ArchiveReader& archive) {
-    const std::int32_t count = archive.ReadInt();
-    for (std::int32_t i = 0; i < count; ++i) {
-        auto recipe = archive.ReadNew<CRecipe>(CRecipe::s_class);
-        if (recipe == nullptr) {
-            continue;
-        }
-        const bool damaged = recipe->LoadError();
-        AddRecipe(std::move(recipe));
-        if (damaged) {
-            SetLoadError(true);
-            return;
-        }
+    const bool whole = archive.ReadNewList<CRecipe>(
+        CRecipe::s_class, [this](std::unique_ptr<CRecipe> recipe) { AddRecipe(std::move(recipe)); });
+    if (!whole) {
+        SetLoadError(true);
+        return;
     }
     archive.ReadInt();
 }
