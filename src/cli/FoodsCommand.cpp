@@ -81,8 +81,8 @@ int RunFoods(const std::vector<std::string>& args, std::ostream& out, std::ostre
 }
 
 const CliRegistrar kFoods({"foods", "[--all] [--folder DIR] PHRASE",
-                           "search the nutrient database's food items (any word, or all with --all) and print their "
-                           "loaded nutrients per 100 g as JSON",
+                           "Search the nutrient database's food items (any word, or all with --all) and print their "
+                           "loaded nutrients per 100 g as JSON.",
                            RunFoods});
 
 } // namespace

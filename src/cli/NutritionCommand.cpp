@@ -127,8 +127,8 @@ int RunNutrition(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 const CliRegistrar kNutrition({"nutrition", "[--folder DIR] BOOK.rcp [RECIPE-REF]",
-                               "print the nutrient totals of the book's recipes (or of the one named by its "
-                               "reference or title), per recipe and per serving, with their error bits, as JSON",
+                               "Print the nutrient totals of the book's recipes (or of the one named by its "
+                               "reference or title), per recipe and per serving, with their error bits, as JSON.",
                                RunNutrition});
 
 } // namespace
