@@ -43,12 +43,18 @@ CRecipeIngredPP::CRecipeIngredPP(const UnitTables& units) : CGenericPP(kTemplate
     auto* add = Button(this, "new", tr("Add ingredient"));
     auto* remove = Button(this, "delete", tr("Delete ingredient"));
     auto* paste = Button(this, "paste", tr("Paste"));
+    auto* up = Button(this, "moveUp", tr("Move up"));
+    auto* down = Button(this, "moveDown", tr("Move down"));
+    buttons->addWidget(up);
+    buttons->addWidget(down);
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addWidget(paste);
     buttons->addStretch();
     layout->addLayout(buttons);
 
+    connect(up, &QPushButton::clicked, this, [this] { MoveLine(-1); });
+    connect(down, &QPushButton::clicked, this, [this] { MoveLine(1); });
     connect(add, &QPushButton::clicked, this, &CRecipeIngredPP::NewLine);
     connect(remove, &QPushButton::clicked, this, &CRecipeIngredPP::DeleteLine);
     connect(paste, &QPushButton::clicked, this, [this] { PasteText(QGuiApplication::clipboard()->text()); });
@@ -67,12 +73,7 @@ void CRecipeIngredPP::SetLines(const std::vector<Line>& lines) {
 std::vector<CRecipeIngredPP::Line> CRecipeIngredPP::Lines() const {
     std::vector<Line> lines;
     for (int row = 0; row < m_grid->GetRowCount(); ++row) {
-        Line line;
-        line.parts.amount = m_grid->GetCellText(row, kAmountColumn).toStdString();
-        line.parts.unit = m_grid->GetCellText(row, kUnitColumn).toStdString();
-        line.parts.description = m_grid->GetCellText(row, kDescriptionColumn).toStdString();
-        line.link = static_cast<std::int32_t>(m_grid->GetItemData(row));
-        lines.push_back(std::move(line));
+        lines.push_back(RowLine(row));
     }
     return lines;
 }
@@ -104,13 +105,38 @@ void CRecipeIngredPP::DeleteLine() {
     }
 }
 
+void CRecipeIngredPP::MoveLine(int step) {
+    const int row = m_grid->GetCurrentRow();
+    const int other = row + step;
+    if (row < 0 || row >= m_grid->GetRowCount() || other < 0 || other >= m_grid->GetRowCount()) {
+        return;
+    }
+    const Line moved = RowLine(row);
+    SetRowLine(row, RowLine(other));
+    SetRowLine(other, moved);
+    m_grid->SelectRow(other, true);
+}
+
 int CRecipeIngredPP::AppendRow(const Line& line, int row) {
     const int inserted = m_grid->InsertRow(row, QString());
-    m_grid->SetCellText(inserted, kAmountColumn, Qt8(line.parts.amount));
-    m_grid->SetCellText(inserted, kUnitColumn, Qt8(line.parts.unit));
-    m_grid->SetCellText(inserted, kDescriptionColumn, Qt8(line.parts.description));
-    m_grid->SetItemData(inserted, static_cast<quintptr>(static_cast<std::uint32_t>(line.link)));
+    SetRowLine(inserted, line);
     return inserted;
+}
+
+CRecipeIngredPP::Line CRecipeIngredPP::RowLine(int row) const {
+    Line line;
+    line.parts.amount = m_grid->GetCellText(row, kAmountColumn).toStdString();
+    line.parts.unit = m_grid->GetCellText(row, kUnitColumn).toStdString();
+    line.parts.description = m_grid->GetCellText(row, kDescriptionColumn).toStdString();
+    line.link = static_cast<std::int32_t>(m_grid->GetItemData(row));
+    return line;
+}
+
+void CRecipeIngredPP::SetRowLine(int row, const Line& line) {
+    m_grid->SetCellText(row, kAmountColumn, Qt8(line.parts.amount));
+    m_grid->SetCellText(row, kUnitColumn, Qt8(line.parts.unit));
+    m_grid->SetCellText(row, kDescriptionColumn, Qt8(line.parts.description));
+    m_grid->SetItemData(row, static_cast<quintptr>(static_cast<std::uint32_t>(line.link)));
 }
 
 // A click on the placeholder line opens an empty line for a whole ingredient

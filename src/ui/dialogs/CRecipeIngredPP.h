@@ -34,6 +34,8 @@ public:
     void PasteText(const QString& text);
     void NewLine();
     void DeleteLine();
+    // Exchanges the selected line with its neighbour above (-1) or below (1).
+    void MoveLine(int step);
     CSBGridEx* Grid() const { return m_grid; }
 
 private:
@@ -41,6 +43,8 @@ private:
     void OnInsertRequested(int row);
     void OnEditEnded(int row, const GridEditResult& result);
     void SplitTypedLine(int row);
+    Line RowLine(int row) const;
+    void SetRowLine(int row, const Line& line);
 
     const UnitTables& m_units;
     CSBGridEx* m_grid;
