@@ -1,11 +1,13 @@
 #include "ui/dialogs/CRecipeOwnerPP.h"
 
+#include "app/PalmSizeNote.h"
 #include "model/CRecipeBook.h"
 #include "model/CRecipeChapter.h"
 #include "platform/UserPrompts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 CRecipeOwnerPP::CRecipeOwnerPP(int templateId, const std::vector<CRecipeBook*>& books, UserPrompts& prompts)
@@ -14,6 +16,10 @@ CRecipeOwnerPP::CRecipeOwnerPP(int templateId, const std::vector<CRecipeBook*>& 
     m_title = new QLineEdit(this);
     m_title->setObjectName("title");
     form->addRow(tr("Title:"), m_title);
+    m_sizeNote = new QLabel(this);
+    m_sizeNote->setObjectName("sizeNote");
+    m_sizeNote->setWordWrap(true);
+    form->addRow(m_sizeNote);
     if (templateId == kBookTemplate) {
         m_path = new QLineEdit(this);
         m_path->setObjectName("path");
@@ -72,6 +78,16 @@ void CRecipeOwnerPP::SelectChapter(int chapter) {
 
 int CRecipeOwnerPP::SelectedChapter() const {
     return m_chapter != nullptr ? std::max(m_chapter->currentIndex(), 0) : 0;
+}
+
+QString CRecipeOwnerPP::SizeNote() const {
+    return m_sizeNote->text();
+}
+
+void CRecipeOwnerPP::showEvent(QShowEvent* event) {
+    CGenericPP::showEvent(event);
+    const std::size_t size = m_sizeCounter ? m_sizeCounter(Title()) : PalmSizeNote::Size(Title(), nullptr, nullptr);
+    m_sizeNote->setText(QString::fromStdString(PalmSizeNote::Note(size)));
 }
 
 bool CRecipeOwnerPP::OnApply() {

@@ -2,11 +2,14 @@
 
 #include "ui/dialogs/CGenericPP.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
 class CRecipeBook;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class UserPrompts;
 
@@ -34,7 +37,16 @@ public:
     // The book being edited, which may share its own name.
     void SetEditedBook(const CRecipeBook* book) { m_editedBook = book; }
 
+    // Counts what the rest of the item adds to its handheld size.
+    void SetSizeCounter(std::function<std::size_t(const std::string& title)> counter) {
+        m_sizeCounter = std::move(counter);
+    }
+    QString SizeNote() const;
+
     bool OnApply() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     std::string Problems() const;
@@ -48,4 +60,6 @@ private:
     QLineEdit* m_path = nullptr;
     QComboBox* m_book = nullptr;
     QComboBox* m_chapter = nullptr;
+    QLabel* m_sizeNote;
+    std::function<std::size_t(const std::string& title)> m_sizeCounter;
 };

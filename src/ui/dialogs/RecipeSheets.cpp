@@ -2,6 +2,7 @@
 
 #include "app/CSBDocBase.h"
 #include "app/CSettings.h"
+#include "app/PalmSizeNote.h"
 #include "model/CRecipe.h"
 #include "model/CRecipeBook.h"
 #include "model/CRecipeChapter.h"
@@ -108,6 +109,14 @@ int RecipeSheets::RecipeSheet(CRecipe* recipe, CRecipeBook* book, CRecipeChapter
     owner->SetTitle(source.Title());
     owner->SelectBook(BookIndex(book));
     owner->SelectChapter(ChapterIndex(*book, chapter));
+    owner->SetSizeCounter([instructions, ingredients](const std::string& title) {
+        const std::string text = instructions->Text();
+        std::vector<IngredientParts> parts;
+        for (const auto& line : ingredients->Lines()) {
+            parts.push_back(line.parts);
+        }
+        return PalmSizeNote::Size(title, &text, &parts);
+    });
     ingredients->SetLines(LinesOf(source));
     instructions->SetText(source.Text());
     instructions->SetPrepTime(source.PrepTime());

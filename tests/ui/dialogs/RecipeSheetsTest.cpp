@@ -14,6 +14,7 @@
 #include "ui/dialogs/CRecipeIngredPP.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -242,4 +243,20 @@ TEST_F(RecipeSheetsTest, ModifyingShowsThePageLastLeftOpen) {
     });
     m_sheets.RecipeSheet(recipe, nullptr, nullptr);
     EXPECT_EQ(shown, 2);
+}
+
+TEST_F(RecipeSheetsTest, TheTitlePageWarnsOfARecipeTooLargeForAHandheld) {
+    CRecipe& recipe = *m_chapter->Recipes().front();
+    recipe.SetTitle(std::string(9000, 't'));
+    recipe.SetText(std::string(1500, 'x'));
+    QString note;
+    m_sheets.SetRunner([&](CGenericPS& sheet) {
+        sheet.SetActivePage(1);
+        sheet.show();
+        sheet.SetActivePage(0);
+        note = sheet.findChild<QLabel*>("sizeNote")->text();
+        return PressCancel(sheet);
+    });
+    m_sheets.RecipeSheet(&recipe, nullptr, nullptr);
+    EXPECT_EQ(note, "This item will use 10503 bytes on a Palm OS device. 10000 bytes is the maximum.");
 }
