@@ -2,6 +2,7 @@
 
 #include "app/CSettings.h"
 #include "platform/StringTable.h"
+#include "ui/dialogs/RecipeSheets.h"
 
 #include <QProcess>
 
@@ -15,7 +16,7 @@ constexpr const char* kTimerMissing = "The kitchen timer could not be started.";
 } // namespace
 
 CSavorbridgeDoc::CSavorbridgeDoc(CSettings& settings, UserPrompts& prompts, Profile* profile)
-    : CSBDocBase({settings, prompts, m_checklist, profile}) {
+    : CSBDocBase({settings, prompts, m_checklist, profile}), m_profile(profile) {
     SetObserver(this);
     s_instance = this;
 }
@@ -35,7 +36,7 @@ void CSavorbridgeDoc::LoadMenuFileAtStart() {
 }
 
 void CSavorbridgeDoc::OnNewBook() {
-    NotAvailableYet("Creating a recipe book");
+    RunSheet([](RecipeSheets& sheets) { return sheets.BookSheet(nullptr); });
 }
 
 void CSavorbridgeDoc::OnNewChapter() {
@@ -43,7 +44,7 @@ void CSavorbridgeDoc::OnNewChapter() {
         Prompts().Message(StringTable::Get(kNeedBookForChapter), PromptIcon::Information);
         return;
     }
-    NotAvailableYet("Adding a chapter");
+    RunSheet([this](RecipeSheets& sheets) { return sheets.ChapterSheet(nullptr, GetBooks().front().get()); });
 }
 
 void CSavorbridgeDoc::OnNewRecipe() {
@@ -51,7 +52,7 @@ void CSavorbridgeDoc::OnNewRecipe() {
         Prompts().Message(StringTable::Get(kNeedBookForRecipe), PromptIcon::Information);
         return;
     }
-    NotAvailableYet("Adding a recipe");
+    RunSheet([this](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, GetBooks().front().get(), nullptr); });
 }
 
 void CSavorbridgeDoc::OnNewMenu() {
@@ -71,6 +72,18 @@ void CSavorbridgeDoc::OnTimer() {
     if (!QProcess::startDetached(QString::fromStdString(timer.string()), {},
                                  QString::fromStdString(m_programFolder.string()))) {
         Prompts().Message(kTimerMissing, PromptIcon::Warning);
+    }
+}
+
+// Without a profile (some tests) there is nowhere to keep the sheets' places.
+void CSavorbridgeDoc::RunSheet(const std::function<int(RecipeSheets&)>& open) {
+    if (m_profile == nullptr) {
+        return;
+    }
+    RecipeSheets sheets(*this, Settings(), *m_profile, Prompts());
+    sheets.SetParent(m_dialogParent);
+    if (open(sheets) != RecipeSheets::Cancelled) {
+        emit booksChanged();
     }
 }
 

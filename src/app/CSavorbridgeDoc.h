@@ -7,6 +7,9 @@
 #include <QObject>
 
 #include <filesystem>
+#include <functional>
+
+class RecipeSheets;
 
 // The one document of the running program: the workspace model with the
 // file commands, telling the windows about its changes through signals.
@@ -23,7 +26,10 @@ public:
     static CSavorbridgeDoc* Instance() { return s_instance; }
 
     void SetProgramFolder(const std::filesystem::path& folder) { m_programFolder = folder; }
-    void SetDialogParent(QWidget* parent) { m_checklist.SetParent(parent); }
+    void SetDialogParent(QWidget* parent) {
+        m_checklist.SetParent(parent);
+        m_dialogParent = parent;
+    }
 
     // The menu file is read at start when there is one; its absence is no error.
     void LoadMenuFileAtStart();
@@ -50,8 +56,11 @@ private:
     void BookWritten(CRecipeBook&) override { emit booksChanged(); }
     void MenusChanged() override { emit menusChanged(); }
     void NotAvailableYet(const char* what);
+    void RunSheet(const std::function<int(RecipeSheets&)>& open);
 
     static CSavorbridgeDoc* s_instance;
     CCheckBooksDlg m_checklist;
     std::filesystem::path m_programFolder;
+    Profile* m_profile;
+    QWidget* m_dialogParent = nullptr;
 };

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+
+class CGenericPS;
+class CRecipe;
+class CRecipeBook;
+class CRecipeChapter;
+class CSBDocBase;
+class CSettings;
+class Profile;
+class QWidget;
+class UserPrompts;
+
+// Opens the property sheets that add and modify recipes, chapters and books.
+// The pages work on copies; the model changes only when the user confirms.
+class RecipeSheets {
+public:
+    enum Result { Cancelled = 0, Changed = 1, Added = 2 };
+
+    // Runs an open sheet and returns its dialog result; tests answer here.
+    using Runner = std::function<int(CGenericPS&)>;
+
+    RecipeSheets(CSBDocBase& doc, CSettings& settings, Profile& profile, UserPrompts& prompts);
+
+    void SetParent(QWidget* parent) { m_parent = parent; }
+    void SetRunner(Runner runner) { m_runner = std::move(runner); }
+
+    // Without a recipe a new one is added to the book (and chapter).
+    int RecipeSheet(CRecipe* recipe, CRecipeBook* book, CRecipeChapter* chapter);
+    int ChapterSheet(CRecipeChapter* chapter, CRecipeBook* book);
+    int BookSheet(CRecipeBook* book);
+
+private:
+    int Run(CGenericPS& sheet, const char* pageKey, bool modify);
+    int BookIndex(const CRecipeBook* book) const;
+
+    CSBDocBase& m_doc;
+    CSettings& m_settings;
+    Profile& m_profile;
+    UserPrompts& m_prompts;
+    QWidget* m_parent = nullptr;
+    Runner m_runner;
+};
