@@ -26,6 +26,7 @@ public:
     using CSBDocBase::Settings;
 
     void SetProgramFolder(const std::filesystem::path& folder) { m_programFolder = folder; }
+    const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
     void SetDialogParent(QWidget* parent) { m_checklist.SetParent(parent); }
 
     // The menu file is read at start when there is one; its absence is no error.
