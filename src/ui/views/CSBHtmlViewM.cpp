@@ -25,6 +25,12 @@ CSBHtmlViewM::CSBHtmlViewM(CSavorbridgeDoc& doc, QWidget* parent) : CSBHtmlView(
     connect(this, &CHtmlView::beforeNavigate, this,
             [this](const QString& url) { OnBeforeNavigate(url.toStdString()); });
     connect(&m_doc, &CSavorbridgeDoc::displayRequested, this, &CSBHtmlView::Display);
+    // The home page lists the open books, so it follows them.
+    connect(&m_doc, &CSavorbridgeDoc::booksChanged, this, [this] {
+        if (m_doc.CurrentItem() == nullptr) {
+            Display(nullptr);
+        }
+    });
     connect(this, &CHtmlView::documentComplete, this, [this] { SetBackground(m_doc.Settings().m_backgroundColor); });
 }
 
