@@ -109,4 +109,5 @@ void CSavorbridgeDoc::BookAboutToClose(CRecipeBook& book) {
     if (object != nullptr && object->OwningBook() == &book) {
         m_current = nullptr;
     }
+    emit bookClosing(&book);
 }

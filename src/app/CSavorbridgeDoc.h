@@ -62,6 +62,8 @@ signals:
     void menusChanged();
     void displayRequested(CObject* item);
     void objectChanged(CRecipeObj* object);
+    // Sent before the book and its objects are deleted.
+    void bookClosing(CRecipeBook* book);
 
 private:
     void BookOpened(CRecipeBook&) override { emit booksChanged(); }

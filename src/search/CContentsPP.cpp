@@ -54,6 +54,7 @@ CContentsPP::CContentsPP(CSavorbridgeDoc& doc, QWidget* parent)
     connect(m_tree, &QTreeWidget::itemChanged, this, &CContentsPP::OnItemChanged);
     connect(&m_doc, &CSavorbridgeDoc::booksChanged, this, &CContentsPP::BuildTree);
     connect(&m_doc, &CSavorbridgeDoc::objectChanged, this, &CContentsPP::Relabel);
+    connect(&m_doc, &CSavorbridgeDoc::bookClosing, this, &CContentsPP::RemoveBook);
     BuildTree();
 }
 
@@ -84,6 +85,17 @@ void CContentsPP::AddBook(CRecipeBook& book) {
         AddItem(*recipe, bookItem);
     }
     bookItem->setExpanded(true);
+}
+
+// The items point into the book, so they go before it does.
+void CContentsPP::RemoveBook(CRecipeBook* book) {
+    QTreeWidgetItem* item = FindItem(book);
+    if (item == nullptr) {
+        return;
+    }
+    m_building = true;
+    delete item;
+    m_building = false;
 }
 
 QTreeWidgetItem* CContentsPP::AddItem(CRecipeObj& object, QTreeWidgetItem* parent) {

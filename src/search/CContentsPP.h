@@ -28,6 +28,7 @@ public:
 private:
     QTreeWidgetItem* AddItem(CRecipeObj& object, QTreeWidgetItem* parent);
     void AddBook(CRecipeBook& book);
+    void RemoveBook(CRecipeBook* book);
     void Relabel(CRecipeObj* object);
     void UpdateLabel(QTreeWidgetItem& item);
     void OnSelectionChanged();

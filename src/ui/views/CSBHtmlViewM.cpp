@@ -31,6 +31,14 @@ CSBHtmlViewM::CSBHtmlViewM(CSavorbridgeDoc& doc, QWidget* parent) : CSBHtmlView(
             Display(nullptr);
         }
     });
+    // Once the closed book is gone, the home page replaces a page of it.
+    connect(&m_doc, &CSavorbridgeDoc::bookClosing, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_doc.CurrentItem() == nullptr) {
+                Display(nullptr);
+            }
+        });
+    });
     connect(this, &CHtmlView::documentComplete, this, [this] { SetBackground(m_doc.Settings().m_backgroundColor); });
 }
 

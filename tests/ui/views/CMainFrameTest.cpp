@@ -124,4 +124,14 @@ TEST_F(CMainFrameTest, FavouriteLinkMarksTheBookInTheTree) {
     EXPECT_TRUE(Tree().topLevelItem(0)->text(0).endsWith(CContentsPP::kModifiedMark));
 }
 
+TEST_F(CMainFrameTest, ClosingTheShownBookLeavesTreeAndPage) {
+    CRecipe* recipe = FirstChapterRecipe();
+    Tree().setCurrentItem(m_frame.NavigationPane().Contents().FindItem(recipe));
+    ASSERT_TRUE(PageShows(recipe->Title()));
+    m_doc.DeleteBook(*m_book);
+    EXPECT_EQ(Tree().topLevelItemCount(), 0);
+    EXPECT_EQ(m_doc.CurrentItem(), nullptr);
+    EXPECT_TRUE(PageShows("Complete Cookbook Keeping"));
+}
+
 } // namespace
