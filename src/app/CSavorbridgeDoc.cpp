@@ -90,3 +90,37 @@ void CSavorbridgeDoc::RunSheet(const std::function<int(RecipeSheets&)>& open) {
 void CSavorbridgeDoc::NotAvailableYet(const char* what) {
     Prompts().Message(std::string(what) + " is not available yet.", PromptIcon::Information);
 }
+
+void CSavorbridgeDoc::Display(CObject* item) {
+    PushHistory(item);
+    m_current = item;
+    emit displayRequested(item);
+}
+
+void CSavorbridgeDoc::OnBack() {
+    m_current = Back();
+    emit displayRequested(m_current);
+}
+
+void CSavorbridgeDoc::OnForward() {
+    if (CObject* next = Forward()) {
+        PushHistory(next);
+        m_current = next;
+        emit displayRequested(next);
+    }
+}
+
+void CSavorbridgeDoc::MarkChanged(CRecipeObj& object) {
+    if (CRecipeBook* book = object.OwningBook()) {
+        book->SetModified(true);
+    }
+    emit objectChanged(&object);
+}
+
+void CSavorbridgeDoc::BookAboutToClose(CRecipeBook& book) {
+    const auto* object = dynamic_cast<const CRecipeObj*>(m_current);
+    if (object != nullptr && object->OwningBook() == &book) {
+        m_current = nullptr;
+    }
+    emit bookClosing(&book);
+}

@@ -25,7 +25,11 @@ public:
     // The document while it lives, for the parts that reach it from afar.
     static CSavorbridgeDoc* Instance() { return s_instance; }
 
+    // The preferences the windows display with.
+    using CSBDocBase::Settings;
+
     void SetProgramFolder(const std::filesystem::path& folder) { m_programFolder = folder; }
+    const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
     void SetDialogParent(QWidget* parent) {
         m_checklist.SetParent(parent);
         m_dialogParent = parent;
@@ -44,18 +48,34 @@ public:
     void OnImport();
     void OnExport();
     void OnTimer();
-    void OnHome() { emit homeRequested(); }
+    void OnHome() { Display(nullptr); }
+    void OnBack();
+    void OnForward();
+
+    // Shows an item (none: the home page) in the display view and keeps it in
+    // the display history.
+    void Display(CObject* item);
+    // Shows the current item again after it or the display options changed.
+    void Redisplay() { emit displayRequested(m_current); }
+    CObject* CurrentItem() const { return m_current; }
+    // The object's book gets unsaved changes; the panes mark it.
+    void MarkChanged(CRecipeObj& object);
+    // The one place that says a part is not built yet, so nothing fakes a result.
+    void NotAvailableYet(const char* what);
 
 signals:
     void booksChanged();
     void menusChanged();
-    void homeRequested();
+    void displayRequested(CObject* item);
+    void objectChanged(CRecipeObj* object);
+    // Sent before the book and its objects are deleted.
+    void bookClosing(CRecipeBook* book);
 
 private:
     void BookOpened(CRecipeBook&) override { emit booksChanged(); }
+    void BookAboutToClose(CRecipeBook& book) override;
     void BookWritten(CRecipeBook&) override { emit booksChanged(); }
     void MenusChanged() override { emit menusChanged(); }
-    void NotAvailableYet(const char* what);
     void RunSheet(const std::function<int(RecipeSheets&)>& open);
 
     static CSavorbridgeDoc* s_instance;
@@ -63,4 +83,5 @@ private:
     std::filesystem::path m_programFolder;
     Profile* m_profile;
     QWidget* m_dialogParent = nullptr;
+    CObject* m_current = nullptr;
 };

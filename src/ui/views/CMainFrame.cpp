@@ -4,22 +4,29 @@
 #include "app/CSettings.h"
 #include "app/UpgradeCheck.h"
 #include "platform/Profile.h"
+#include "ui/controls/CProgressBar.h"
+#include "ui/views/CLeftView.h"
+#include "ui/views/CSBHtmlViewM.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QUrl>
+
+namespace {
+
+constexpr int kMinimumLeftWidth = 200;
+
+} // namespace
 
 CMainFrame::CMainFrame(CSettings& settings, Profile& profile, CSavorbridgeDoc& doc)
     : m_settings(settings), m_profile(profile), m_doc(doc) {
     setObjectName("mainFrame");
     setWindowTitle("Savorbridge");
     setWindowIcon(QIcon(":/icons/savorbridge.svg"));
-    auto* welcome = new QLabel("No recipe book is open.", this);
-    welcome->setObjectName("welcome");
-    welcome->setAlignment(Qt::AlignCenter);
-    setCentralWidget(welcome);
+    CreatePanes();
     CreateMenus();
     connect(&m_doc, &CSavorbridgeDoc::booksChanged, this, &CMainFrame::UpdateCommands);
     UpdateCommands();
@@ -30,8 +37,45 @@ CMainFrame::~CMainFrame() {
     m_settings.Save(m_profile);
 }
 
+void CMainFrame::CreatePanes() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName("mainSplitter");
+    m_left = new CLeftView(m_doc, m_splitter);
+    m_left->setMinimumWidth(kMinimumLeftWidth);
+    m_display = new CSBHtmlViewM(m_doc, m_splitter);
+    m_display->SetProgramFolder(m_doc.ProgramFolder());
+    m_splitter->addWidget(m_left);
+    m_splitter->addWidget(m_display);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({std::max(kMinimumLeftWidth, m_settings.m_leftPaneWidth), 600});
+    setCentralWidget(m_splitter);
+    statusBar()->showMessage(CProgressBar::kIdleText);
+    connect(m_display, &CSBHtmlView::statusTip, this, [this](const QString& tip) { statusBar()->showMessage(tip); });
+    connect(m_display, &CSBHtmlViewM::commandRequested, this, &CMainFrame::OnPageCommand);
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_settings.m_leftPaneWidth = m_left->width(); });
+}
+
+void CMainFrame::OnPageCommand(int id) {
+    switch (id) {
+    case CSBHtmlViewM::kOpenBook:
+        m_doc.OnOpen();
+        break;
+    case CSBHtmlViewM::kNewBook:
+        m_doc.OnNewBook();
+        break;
+    case CSBHtmlViewM::kWebTab:
+        ShowWebView();
+        break;
+    default:
+        m_doc.NotAvailableYet("The nutrient database");
+        break;
+    }
+    UpdateCommands();
+}
+
 void CMainFrame::CreateMenus() {
     CreateFileMenu();
+    CreateViewMenu();
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     AddCommand(tools, "Kitchen &Timer", "actionTimer", [](CSavorbridgeDoc& doc) { doc.OnTimer(); });
@@ -67,6 +111,17 @@ void CMainFrame::CreateFileMenu() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
+void CMainFrame::CreateViewMenu() {
+    QMenu* view = menuBar()->addMenu("&View");
+    AddCommand(view, "&Home", "actionHome", [](CSavorbridgeDoc& doc) { doc.OnHome(); });
+    AddCommand(view, "&Back", "actionBack", [](CSavorbridgeDoc& doc) {
+        doc.OnBack();
+    })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    AddCommand(view, "&Forward", "actionForward", [](CSavorbridgeDoc& doc) {
+        doc.OnForward();
+    })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+}
+
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, const char* name,
                                 std::function<void(CSavorbridgeDoc&)> command) {
     QAction* action = menu->addAction(text);
@@ -82,10 +137,6 @@ void CMainFrame::UpdateCommands() {
     const bool anyBook = !m_doc.GetBooks().empty();
     m_save->setEnabled(anyBook);
     m_saveAs->setEnabled(anyBook);
-    if (auto* welcome = findChild<QLabel*>("welcome")) {
-        welcome->setText(anyBook ? QString("%1 recipe book(s) open.").arg(m_doc.GetBooks().size())
-                                 : QString("No recipe book is open."));
-    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -97,6 +148,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::ShowInitially() {
+    m_splitter->setSizes({std::max(kMinimumLeftWidth, m_settings.m_leftPaneWidth), 600});
+    m_display->OnInitialUpdate();
     const auto& frame = m_settings.m_frame;
     setGeometry(frame.x, frame.y, std::max(200, frame.xMax - frame.x), std::max(150, frame.yMax - frame.y));
     if (frame.maximized != 0) {

@@ -4,8 +4,11 @@
 
 #include <functional>
 
+class CLeftView;
+class CSBHtmlViewM;
 class CSavorbridgeDoc;
 class CSettings;
+class QSplitter;
 class Profile;
 class QAction;
 class QCloseEvent;
@@ -28,6 +31,9 @@ public:
     // Switches to the maker's web pages.
     void ShowWebView();
 
+    CLeftView& NavigationPane() const { return *m_left; }
+    CSBHtmlViewM& DisplayView() const { return *m_display; }
+
 signals:
     void aboutRequested();
     void installPocketPcRequested();
@@ -37,8 +43,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreatePanes();
     void CreateMenus();
     void CreateFileMenu();
+    void CreateViewMenu();
+    void OnPageCommand(int id);
     QAction* AddCommand(QMenu* menu, const QString& text, const char* name,
                         std::function<void(CSavorbridgeDoc&)> command);
     void UpdateCommands();
@@ -49,4 +58,7 @@ private:
     CSavorbridgeDoc& m_doc;
     QAction* m_save = nullptr;
     QAction* m_saveAs = nullptr;
+    QSplitter* m_splitter = nullptr;
+    CLeftView* m_left = nullptr;
+    CSBHtmlViewM* m_display = nullptr;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class CContentsPP;
+class CSavorbridgeDoc;
+class QPushButton;
+class QTabWidget;
+
+// The navigation pane: the history buttons above the pages of books and
+// lists. Only the Contents page exists so far.
+class CLeftView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CLeftView(CSavorbridgeDoc& doc, QWidget* parent = nullptr);
+
+    CContentsPP& Contents() const { return *m_contents; }
+
+private:
+    void UpdateHistoryButtons();
+
+    CSavorbridgeDoc& m_doc;
+    QPushButton* m_back;
+    QPushButton* m_forward;
+    QTabWidget* m_pages;
+    CContentsPP* m_contents;
+};
