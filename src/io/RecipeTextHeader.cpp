@@ -2,7 +2,12 @@
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
+// Tested directly: the library's find_first_not_of calls memchr once for
+// every character it passes, and every line of a file goes through here.
+bool IsBlankChar(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 constexpr std::string_view kNowYoureCooking = "Now You're Cooking!";
 
 bool Contains(std::string_view line, std::string_view word) {
@@ -31,15 +36,24 @@ bool IsMasterCookBanner(std::string_view line) {
 } // namespace
 
 std::string_view RecipeTextHeader::Trimmed(std::string_view line) {
-    const auto first = line.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
+    std::size_t first = 0;
+    while (first < line.size() && IsBlankChar(line[first])) {
+        ++first;
     }
-    return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
+    std::size_t end = line.size();
+    while (end > first && IsBlankChar(line[end - 1])) {
+        --end;
+    }
+    return line.substr(first, end - first);
 }
 
 bool RecipeTextHeader::IsBlank(std::string_view line) {
-    return line.find_first_not_of(kBlanks) == std::string_view::npos;
+    for (const char c : line) {
+        if (!IsBlankChar(c)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Meal-Master is tested first: Now You're Cooking! writes Meal-Master text

@@ -365,9 +365,10 @@ void RecipeTextReader::ReadIngredients(TextLineCursor& cursor, CRecipe& recipe, 
     }
     m_lines.clear();
     ParseIngredientText(cursor.Text().substr(start, stop - start), m_units, m_lines);
+    recipe.ReserveIngredients(recipe.Ingredients().size() + m_lines.size());
     for (auto& line : m_lines) {
         recipe.AppendIngredient(
-            std::make_unique<CIngredient>(std::move(line.amount), std::move(line.unit), line.description));
+            std::make_unique<CIngredient>(std::move(line.amount), std::move(line.unit), std::move(line.description)));
     }
 }
 

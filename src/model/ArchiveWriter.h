@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,7 +11,8 @@ class ArchiveClass;
 class CObject;
 
 // Writes the little-endian object stream of book and menu files into memory;
-// the caller saves the bytes in one piece.
+// the caller saves the bytes in one piece, or gives a sink that takes them a
+// buffer at a time so a large book never sits in memory twice.
 class ArchiveWriter {
 public:
     // Choices of the saving operation that reach the classes' own writers.
@@ -18,8 +20,11 @@ public:
         bool storeNutrientCache = false;
     };
 
+    using Sink = std::function<void(std::string_view)>;
+
     ArchiveWriter();
     explicit ArchiveWriter(Context context);
+    ArchiveWriter(Context context, Sink sink);
 
     const Context& GetContext() const { return m_context; }
 
@@ -41,6 +46,8 @@ public:
 
     const std::string& Bytes() const { return m_bytes; }
     std::string TakeBytes() { return std::move(m_bytes); }
+    // Hands the bytes written so far to the sink.
+    void Flush();
 
 private:
     void WriteLength(std::uint64_t length);
@@ -48,6 +55,7 @@ private:
     void WriteClass(const ArchiveClass& cls);
 
     Context m_context;
+    Sink m_sink;
     std::string m_bytes;
     std::uint32_t m_nextIndex = 1;
     // Tells this writer's indices in the objects apart from older writers'.

@@ -25,9 +25,9 @@ std::string FormatRange(const ParsedAmount& amount, const QuantityRules& rules) 
 
 const ArchiveClass CIngredient::s_class("CIngredient", nullptr, &CreateIngredient);
 
-CIngredient::CIngredient(std::string amount, std::string unit, const std::string& description, std::int32_t link)
+CIngredient::CIngredient(std::string amount, std::string unit, std::string description, std::int32_t link)
     : m_link(link), m_amount(std::move(amount)), m_unit(std::move(unit)) {
-    SetDescription(description);
+    SetDescription(std::move(description));
 }
 
 CIngredient::CIngredient(const CIngredient& other)
@@ -48,8 +48,8 @@ void CIngredient::SetUnit(std::string unit) {
     NutrientsChanged();
 }
 
-void CIngredient::SetDescription(const std::string& description) {
-    m_description = description;
+void CIngredient::SetDescription(std::string description) {
+    m_description = std::move(description);
     const std::size_t separator = m_description.find(" -- ");
     m_nameKeyLength = static_cast<std::uint32_t>(separator == std::string::npos ? m_description.size() : separator + 1);
     NutrientsChanged();

@@ -28,7 +28,7 @@ public:
     static constexpr int kNameDiffers = 4;
 
     CIngredient() = default;
-    CIngredient(std::string amount, std::string unit, const std::string& description, std::int32_t link = 0);
+    CIngredient(std::string amount, std::string unit, std::string description, std::int32_t link = 0);
     // Copies the line, not its place in a recipe.
     CIngredient(const CIngredient& other);
     CIngredient& operator=(const CIngredient&) = delete;
@@ -45,7 +45,7 @@ public:
     const std::string& Unit() const { return m_unit; }
     void SetUnit(std::string unit);
     const std::string& Description() const { return m_description; }
-    void SetDescription(const std::string& description);
+    void SetDescription(std::string description);
     // The description up to " -- " (keeping the space before it), by which
     // lines of the same ingredient are matched.
     std::string_view NameKey() const { return std::string_view(m_description).substr(0, m_nameKeyLength); }

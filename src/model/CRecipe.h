@@ -43,6 +43,7 @@ public:
     const std::vector<std::unique_ptr<CIngredient>>& Ingredients() const { return m_ingredients; }
     CIngredient& InsertIngredient(std::unique_ptr<CIngredient> line, std::size_t position);
     CIngredient& AppendIngredient(std::unique_ptr<CIngredient> line);
+    void ReserveIngredients(std::size_t count) { m_ingredients.reserve(count); }
     std::unique_ptr<CIngredient> RemoveIngredient(std::size_t position);
     void MoveIngredient(std::size_t from, std::size_t to);
 

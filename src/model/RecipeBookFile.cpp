@@ -3,7 +3,7 @@
 #include "model/ArchiveReader.h"
 #include "model/ArchiveWriter.h"
 #include "model/VersionBanner.h"
-#include "platform/AtomicFile.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/StringTable.h"
 #include "platform/UserPrompts.h"
 
@@ -109,12 +109,20 @@ CRecipeBook* RecipeBookFile::FindIdentical(const CRecipeBook& book, int fileVers
 
 std::string RecipeBookFile::ToBytes(const CRecipeBook& book, const WriteOptions& options) {
     ArchiveWriter writer({options.storeNutrientCache});
-    writer.WriteString(VersionBanner::Current());
-    writer.WriteObject(&book);
+    WriteBook(book, writer);
     return writer.TakeBytes();
 }
 
 void RecipeBookFile::Save(CRecipeBook& book, const std::filesystem::path& path, const WriteOptions& options) {
-    AtomicFile::Write(path, ToBytes(book, options));
+    AtomicFileWriter file(path);
+    ArchiveWriter writer({options.storeNutrientCache}, [&file](std::string_view bytes) { file.Append(bytes); });
+    WriteBook(book, writer);
+    writer.Flush();
+    file.Commit();
     book.SetModified(false);
+}
+
+void RecipeBookFile::WriteBook(const CRecipeBook& book, ArchiveWriter& writer) {
+    writer.WriteString(VersionBanner::Current());
+    writer.WriteObject(&book);
 }

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+class ArchiveWriter;
 class UserPrompts;
 
 // The file does not start with a banner this program knows, or holds no
@@ -65,5 +66,6 @@ public:
     static void Save(CRecipeBook& book, const std::filesystem::path& path, const WriteOptions& options);
 
 private:
+    static void WriteBook(const CRecipeBook& book, ArchiveWriter& writer);
     static void DefaultWait(std::chrono::milliseconds delay);
 };

@@ -3,6 +3,7 @@
 #include "model/ArchiveWriter.h"
 #include "model/OldBookWriter.h"
 #include "model/VersionBanner.h"
+#include "platform/AtomicFile.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -240,4 +241,20 @@ TEST(RecipeBookFile, SavingClearsTheModifiedMarkOnlyWhenTheFileIsWritten) {
     book->SetModified(true);
     EXPECT_THROW(RecipeBookFile::Save(*book, dir / "no-such-folder" / "book.rcp", {}), FileError);
     EXPECT_TRUE(book->Modified());
+}
+
+TEST(RecipeBookFile, SavesALargeBookInPiecesToTheSameBytes) {
+    TempDir dir;
+    auto book = MakeBook();
+    const std::string text(4000, 'x');
+    for (int r = 0; r < 1000; ++r) {
+        auto recipe = std::make_unique<CRecipe>();
+        recipe->SetTitle("Long " + std::to_string(r));
+        recipe->SetText(text);
+        book->AddRecipe(std::move(recipe));
+    }
+    const std::string expected = RecipeBookFile::ToBytes(*book, {});
+    ASSERT_GT(expected.size(), std::size_t{3} << 20);
+    RecipeBookFile::Save(*book, dir / "large.rcp", {});
+    EXPECT_EQ(AtomicFile::Read(dir / "large.rcp"), expected);
 }
