@@ -6,8 +6,10 @@
 #include "ui/views/PageRequestFilter.h"
 #include "ui/views/SkeletonPage.h"
 
+#include "support/QtViewBody.h"
 #include <QImage>
 #include <QSignalSpy>
+
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -47,16 +49,7 @@ protected:
         return result;
     }
 
-    QString Body() {
-        QString body;
-        bool done = false;
-        m_view.GetBodyHtml([&](const QString& html) {
-            body = html;
-            done = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait));
-        return body;
-    }
+    QString Body() { return WaitForBodyHtml(m_view, kWait); }
 
     // Writes a body and waits until its pictures have had their chance to load.
     void Show(const QString& html) {

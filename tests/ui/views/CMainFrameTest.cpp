@@ -9,9 +9,11 @@
 #include "ui/views/CLeftView.h"
 #include "ui/views/CSBHtmlViewM.h"
 
+#include "support/QtViewBody.h"
 #include <QAction>
 #include <QSignalSpy>
 #include <QSplitter>
+
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -45,15 +47,7 @@ protected:
 
     bool PageShows(const std::string& text) {
         return QTest::qWaitFor(
-            [&] {
-                QString body;
-                bool done = false;
-                m_frame.DisplayView().GetBodyHtml([&](const QString& html) {
-                    body = html;
-                    done = true;
-                });
-                return QTest::qWaitFor([&] { return done; }, kWait) && body.contains(QString::fromStdString(text));
-            },
+            [&] { return WaitForBodyHtml(m_frame.DisplayView(), kWait).contains(QString::fromStdString(text)); },
             kWait);
     }
 

@@ -5,10 +5,12 @@
 #include "model/CRecipeBook.h"
 #include "support/ScriptedPrompts.h"
 
+#include "support/QtViewBody.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -45,16 +47,7 @@ protected:
         return nullptr;
     }
 
-    QString Body() {
-        QString body;
-        bool done = false;
-        m_view.GetBodyHtml([&](const QString& html) {
-            body = html;
-            done = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait));
-        return body;
-    }
+    QString Body() { return WaitForBodyHtml(m_view, kWait); }
 
     bool BodyShows(const std::string& text) {
         return QTest::qWaitFor([&] { return Body().contains(QString::fromStdString(text)); }, kWait);
