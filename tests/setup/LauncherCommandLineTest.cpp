@@ -24,7 +24,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, LauncherDirectory,
                                          DirectoryCase{"\"/my apps/PocketPC/setup\"", "/my apps/PocketPC"},
                                          DirectoryCase{"PocketPC/setup", "PocketPC"}, DirectoryCase{"/setup", "/"},
                                          DirectoryCase{"\"/setup\"", "/"}, DirectoryCase{"setup", std::nullopt},
-                                         DirectoryCase{"\"setup\"", std::nullopt}, DirectoryCase{"", std::nullopt}));
+                                         DirectoryCase{"\"setup\"", std::nullopt}, DirectoryCase{"", std::nullopt}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(LauncherCommandLine, JoinsWithOneSlash) {
     EXPECT_EQ(LauncherCommandLine::Join("/apps", "setup.ini"), "/apps/setup.ini");

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using Rect = ProgressBarPlacement::Rect;
@@ -36,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementCase{"label on a step", {0, 0, 600, 20}, 50, -150, {100, 2, 150, 16}},
                       PlacementCase{"clipped at the pane edge", {10, 0, 200, 20}, 120, -150, {160, 2, 50, 16}},
                       PlacementCase{"label wider than the pane", {0, 0, 100, 20}, 180, -150, {200, 2, 0, 16}},
-                      PlacementCase{"percentage of the rest", {0, 0, 500, 30}, 20, 50, {50, 3, 225, 24}}));
+                      PlacementCase{"percentage of the rest", {0, 0, 500, 30}, 20, 50, {50, 3, 225, 24}}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 class CProgressBarTest : public ::testing::Test {
 protected:

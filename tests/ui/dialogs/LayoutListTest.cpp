@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using Rect = LayoutList::Rect;
@@ -34,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(Flags, LayoutListAdjust,
                                            AdjustCase{"half height", 32, 40, 30, {10, 20, 110, 85}},
                                            AdjustCase{"half right", 64, 40, 30, {30, 20, 130, 70}},
                                            AdjustCase{"half down", 128, 40, 30, {10, 35, 110, 85}},
-                                           AdjustCase{"shrinking", 3, -40, -30, {10, 20, 70, 40}}));
+                                           AdjustCase{"shrinking", 3, -40, -30, {10, 20, 70, 40}}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(LayoutList, HalfNeighboursKeepTheirGapAndReachTheWholeOddChange) {
     const Rect left{0, 0, 100, 10};
