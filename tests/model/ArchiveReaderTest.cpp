@@ -3,6 +3,7 @@
 #include "model/ArchiveWriter.h"
 #include "model/CIngredient.h"
 #include "model/CRecipe.h"
+#include "support/ByteString.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,6 @@
 #include <string>
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (const int value : values) {
-        bytes.push_back(static_cast<char>(value));
-    }
-    return bytes;
-}
 
 std::string Descriptor(std::string_view name) {
     return Bytes({0xFF, 0xFF, 0x90, 0x01, static_cast<int>(name.size()), 0}) + std::string(name);

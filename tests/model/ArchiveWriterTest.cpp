@@ -2,6 +2,7 @@
 #include "model/ArchiveReader.h"
 #include "model/CIngredient.h"
 #include "model/CRecipeBook.h"
+#include "support/ByteString.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +10,6 @@
 #include <string>
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (const int value : values) {
-        bytes.push_back(static_cast<char>(value));
-    }
-    return bytes;
-}
 
 struct LengthCase {
     std::size_t length;
