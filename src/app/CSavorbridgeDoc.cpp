@@ -1,6 +1,9 @@
 #include "app/CSavorbridgeDoc.h"
 
 #include "app/CSettings.h"
+#include "model/CRecipe.h"
+#include "model/CRecipeBook.h"
+#include "model/CRecipeChapter.h"
 #include "platform/StringTable.h"
 #include "ui/dialogs/RecipeSheets.h"
 
@@ -53,6 +56,17 @@ void CSavorbridgeDoc::OnNewRecipe() {
         return;
     }
     RunSheet([this](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, GetBooks().front().get(), nullptr); });
+}
+
+void CSavorbridgeDoc::OnProperties(CRecipeObj& object) {
+    if (auto* recipe = dynamic_cast<CRecipe*>(&object)) {
+        RunSheet(
+            [recipe](RecipeSheets& sheets) { return sheets.RecipeSheet(recipe, recipe->Book(), recipe->Chapter()); });
+    } else if (auto* chapter = dynamic_cast<CRecipeChapter*>(&object)) {
+        RunSheet([chapter](RecipeSheets& sheets) { return sheets.ChapterSheet(chapter, chapter->Book()); });
+    } else if (auto* book = dynamic_cast<CRecipeBook*>(&object)) {
+        RunSheet([book](RecipeSheets& sheets) { return sheets.BookSheet(book); });
+    }
 }
 
 void CSavorbridgeDoc::OnNewMenu() {

@@ -51,6 +51,8 @@ public:
     void OnHome() { Display(nullptr); }
     void OnBack();
     void OnForward();
+    // Opens the property sheet of a recipe, chapter or book in modify mode.
+    void OnProperties(CRecipeObj& object);
 
     // Shows an item (none: the home page) in the display view and keeps it in
     // the display history.

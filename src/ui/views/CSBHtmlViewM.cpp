@@ -106,7 +106,7 @@ void CSBHtmlViewM::AddFavourite(CRecipeObj* object) {
 
 void CSBHtmlViewM::PropertiesOf(CRecipeObj* object) {
     if (object != nullptr) {
-        m_doc.NotAvailableYet("The properties sheet");
+        m_doc.OnProperties(*object);
     }
 }
 
