@@ -35,3 +35,11 @@ void CLeftView::UpdateHistoryButtons() {
     m_back->setEnabled(m_doc.BackHistory().size() > 1);
     m_forward->setEnabled(!m_doc.ForwardHistory().empty());
 }
+
+bool CLeftView::OnCommand(int) {
+    return false;
+}
+
+bool CLeftView::OnUpdateCommand(int, CommandState&) {
+    return false;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CommandTarget.h"
+
 #include <QWidget>
 
 class CContentsPP;
@@ -9,12 +11,16 @@ class QTabWidget;
 
 // The navigation pane: the history buttons above the pages of books and
 // lists. Only the Contents page exists so far.
-class CLeftView : public QWidget {
+class CLeftView : public QWidget, public CommandTarget {
     Q_OBJECT
 public:
     explicit CLeftView(CSavorbridgeDoc& doc, QWidget* parent = nullptr);
 
     CContentsPP& Contents() const { return *m_contents; }
+
+    // The active page is offered a command first, then the pane itself.
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
 
 private:
     void UpdateHistoryButtons();
