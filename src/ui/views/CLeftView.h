@@ -22,6 +22,10 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
+signals:
+    // A command chosen in one of the pages' context menus, for the main window to route.
+    void commandRequested(int id);
+
 private:
     void UpdateHistoryButtons();
 
