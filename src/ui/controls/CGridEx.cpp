@@ -2,12 +2,17 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileError.h"
+#include "platform/TextCodec.h"
+#include "render/CHtmlWriter.h"
 #include "ui/controls/CGridHeader.h"
 #include "ui/controls/CGridModel.h"
+#include "ui/controls/CInPlaceCombo.h"
 #include "ui/controls/CInPlaceEdit.h"
 #include "ui/controls/GridSorter.h"
 #include "ui/controls/GridTextFormat.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -17,7 +22,7 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
-#include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -60,6 +65,23 @@ bool AppendOrReplace(const std::filesystem::path& path, const std::string& text,
     }
 }
 
+// The text of a list file as UTF-8. Lists written by older versions and by
+// other programs are Windows-1252; a file that is valid UTF-8 is taken as
+// such (a Windows-1252 text with accents practically never is).
+std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
+    std::string bytes;
+    try {
+        bytes = AtomicFile::Read(path);
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.erase(0, kByteOrderMark.size());
+    }
+    return TextCodec::IsValidUtf8(bytes) ? bytes : TextCodec::Windows1252ToUtf8(bytes);
+}
+
 } // namespace
 
 CGridEx::CGridEx(QWidget* parent) : QTableView(parent), m_model(new CGridModel(this)), m_header(new CGridHeader(this)) {
@@ -78,8 +100,7 @@ CGridEx::CGridEx(QWidget* parent) : QTableView(parent), m_model(new CGridModel(t
     // Owners hide columns by giving them no width.
     m_header->setMinimumSectionSize(0);
     connect(m_header, &CGridHeader::leftClicked, this, &CGridEx::OnHeaderClicked);
-    connect(m_header, &QHeaderView::sectionResized, this,
-            [this](int column, int, int width) { OnColumnWidthChanged(column, width); });
+    connect(m_header, &CGridHeader::resizeEnded, this, &CGridEx::OnColumnWidthChanged);
     connect(m_model, &CGridModel::rowCheckClicked, this, [this](int row) { OnCellCheckClicked(row, 0); });
     // Scrolling with the bars first takes the focus, which ends an open edit.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
@@ -487,6 +508,7 @@ void CGridEx::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const QModelIndex hit = indexAt(pos);
     const bool wasCurrent = hit.isValid() && hit.row() == GetCurrentRow();
+    const bool onPlaceholder = hit.isValid() && IsPlaceholderRow(hit.row());
     const bool onCheck = hit.isValid() && IsOnCheckIndicator(hit, pos);
     const bool onImage = hit.isValid() && IsOnCellImage(hit, pos);
     QTableView::mousePressEvent(event);
@@ -494,8 +516,10 @@ void CGridEx::mousePressEvent(QMouseEvent* event) {
         return;
     }
     OnSelectRow(GetCurrentRow());
+    // A click on the placeholder row is answered by the insert request alone;
+    // what was under the mouse may be the newly inserted row by now.
     // The row's own check box is toggled by the list, which then reports it.
-    if (onCheck) {
+    if (onPlaceholder || onCheck) {
         return;
     }
     if (onImage && ClickCellImage(hit.row(), hit.column())) {
@@ -520,7 +544,37 @@ void CGridEx::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (m_editable && event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        EditCurrentRow();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        CopySelectedRows();
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+void CGridEx::EditCurrentRow() {
+    for (int column = 0, row = GetCurrentRow(); column < GetColumnCount(); ++column) {
+        if (BeginEdit(row, column)) {
+            return;
+        }
+    }
+}
+
+void CGridEx::CopySelectedRows() const {
+    const std::vector<int> rows = GetSelectedRows();
+    const auto widths = GetTextColumnWidths();
+    std::string text;
+    for (const int row : rows) {
+        if (!IsPlaceholderRow(row)) {
+            text += FormatTextLine(widths, row, '\t');
+        }
+    }
+    if (!text.empty()) {
+        QGuiApplication::clipboard()->setText(ToQString(text));
+    }
 }
 
 void CGridEx::keyReleaseEvent(QKeyEvent* event) {
@@ -531,13 +585,8 @@ void CGridEx::keyReleaseEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!m_editable) {
-            return;
-        }
-        for (int column = 0, row = GetCurrentRow(); column < GetColumnCount(); ++column) {
-            if (BeginEdit(row, column)) {
-                return;
-            }
+        if (m_editable) {
+            EditCurrentRow();
         }
         return;
     case Qt::Key_Insert:
@@ -581,6 +630,7 @@ QWidget* CGridEx::BeginEdit(int row, int column) {
     if (row < 0 || row >= m_model->rowCount() || column < 0) {
         return nullptr;
     }
+    CommitOpenEdit();
     scrollTo(m_model->index(row, 0));
     if (IsPlaceholderRow(row)) {
         OnSelectRow(row);
@@ -598,7 +648,9 @@ QWidget* CGridEx::BeginEdit(int row, int column) {
         return nullptr;
     }
     scrollTo(m_model->index(row, column));
-    return combo ? OpenCombo(row, column) : OpenTextBox(row, column);
+    m_editor = combo ? OpenCombo(row, column) : OpenTextBox(row, column);
+    m_editCell = QPersistentModelIndex(m_model->index(row, column));
+    return m_editor;
 }
 
 QRect CGridEx::EditorRect(int row, int column) const {
@@ -623,12 +675,33 @@ QWidget* CGridEx::OpenTextBox(int row, int column) {
     return edit;
 }
 
+void CGridEx::CommitOpenEdit() {
+    if (auto* edit = qobject_cast<CInPlaceEdit*>(m_editor)) {
+        edit->Commit();
+    } else if (auto* combo = qobject_cast<CInPlaceCombo*>(m_editor)) {
+        combo->Commit();
+    }
+    m_editor = nullptr;
+}
+
 void CGridEx::EndEdit(const GridEditResult& result) {
-    if (!result.m_cancelled) {
-        SetCellText(result.m_row, result.m_column, result.m_text);
+    m_editor = nullptr;
+    const QPersistentModelIndex cell = std::exchange(m_editCell, QPersistentModelIndex());
+    m_endedEditRow = result.m_row;
+    m_endedEditNewRow = -1;
+    // The row was deleted while it was being edited: there is nothing left to
+    // write the text into, nor anyone to tell about it.
+    if (!cell.isValid()) {
+        return;
+    }
+    GridEditResult ended = result;
+    ended.m_row = cell.row();
+    if (!ended.m_cancelled) {
+        SetCellText(ended.m_row, ended.m_column, ended.m_text);
     }
     Notify();
-    emit editEnded(result.m_row, result);
+    emit editEnded(ended.m_row, ended);
+    m_endedEditNewRow = cell.isValid() ? cell.row() : -1;
 }
 
 int CGridEx::RowsPerPage() const {
@@ -637,6 +710,12 @@ int CGridEx::RowsPerPage() const {
 }
 
 void CGridEx::MoveEdit(int row, int column, GridEditMove move) {
+    if (row == m_endedEditRow) {
+        row = m_endedEditNewRow;
+    }
+    if (row < 0) {
+        return;
+    }
     const int last = GetRowCount() - 1;
     switch (move) {
     case GridEditMove::NextCell:
@@ -717,6 +796,9 @@ void CGridEx::OnHeaderClicked(int column) {
 }
 
 bool CGridEx::Sort(int column, bool ascending, bool numeric) {
+    // The open edit belongs to the row under it now, not to the row that will
+    // be there after the sort.
+    CommitOpenEdit();
     GridSortKey key;
     key.m_column = column;
     key.m_numeric = numeric;
@@ -808,23 +890,21 @@ bool CGridEx::WriteDelimitedTextFile(const std::filesystem::path& path, char sep
     return AppendOrReplace(path, text.str(), append);
 }
 
-GridHtmlTable CGridEx::CreateHtmlTable(const GridHtmlStyles& styles) const {
+void CGridEx::AddHtmlTable(CHObj& document, const GridHtmlStyles& styles) const {
     GridHtmlTable table(CaptionCells(), styles);
-    AddHtmlTable(table);
-    return table;
-}
-
-void CGridEx::AddHtmlTable(GridHtmlTable& table) const {
     for (int row = 0; row < GetRowCount(); ++row) {
         table.AddRow(RowCells(row));
     }
+    document.Add(table.Take());
 }
 
 bool CGridEx::WriteHtmlFile(const std::filesystem::path& path) const {
+    CHtmlWriter document(path);
     GridHtmlStyles styles;
     styles.m_headerText.m_bold = true;
+    AddHtmlTable(document, styles);
     try {
-        CreateHtmlTable(styles).WriteFile(path);
+        document.WriteFile();
         return true;
     } catch (const FileError&) {
         return false;
@@ -850,19 +930,21 @@ void CGridEx::ReadDelimitedText(std::istream& in, char separator) {
 }
 
 bool CGridEx::ReadFixedTextFile(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    if (!in) {
+    const auto text = ReadTextFile(path);
+    if (!text) {
         return false;
     }
+    std::istringstream in(*text);
     ReadFixedText(in);
     return true;
 }
 
 bool CGridEx::ReadDelimitedTextFile(const std::filesystem::path& path, char separator) {
-    std::ifstream in(path);
-    if (!in) {
+    const auto text = ReadTextFile(path);
+    if (!text) {
         return false;
     }
+    std::istringstream in(*text);
     ReadDelimitedText(in, separator);
     return true;
 }

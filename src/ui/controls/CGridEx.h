@@ -5,7 +5,9 @@
 #include "ui/controls/GridEditResult.h"
 #include "ui/controls/GridHtmlTable.h"
 
+#include <QPersistentModelIndex>
 #include <QPixmap>
+#include <QPointer>
 #include <QTableView>
 
 #include <filesystem>
@@ -90,13 +92,19 @@ public:
     int SelectRowByData(quintptr data, bool clearFirst);
     std::vector<int> GetSelectedRows() const;
     void ActivateRow(int row);
+    // Puts the selected data rows on the clipboard as tab-separated lines
+    // (Ctrl+C), ready to paste into a spreadsheet or a text.
+    void CopySelectedRows() const;
 
-    // In-place editing. BeginEdit returns the control that opened, or none.
+    // In-place editing (a second click on the current row, Enter or F2).
+    // BeginEdit returns the control that opened, or none.
     QWidget* BeginEdit(int row, int column);
     // While answering beginEditQuery: edit the cell with a list instead.
     void RequestComboEdit(const QStringList& entries, int selection, bool dropListOnly, bool sorted);
     // The column of the edit being asked for in beginEditQuery.
     int EditColumn() const { return m_editColumn; }
+    // Ends an open in-place edit as leaving it would, keeping its text.
+    void CommitOpenEdit();
     // Called by the in-place controls.
     void EndEdit(const GridEditResult& result);
     void MoveEdit(int row, int column, GridEditMove move);
@@ -119,9 +127,11 @@ public:
     // previous file is then left as it was.
     virtual bool WriteFixedTextFile(const std::filesystem::path& path, bool append) const;
     virtual bool WriteDelimitedTextFile(const std::filesystem::path& path, char separator, bool append) const;
+    // A page holding the table, bold captions; false when it could not be
+    // written (the previous file is then left as it was).
     virtual bool WriteHtmlFile(const std::filesystem::path& path) const;
-    virtual void AddHtmlTable(GridHtmlTable& table) const;
-    GridHtmlTable CreateHtmlTable(const GridHtmlStyles& styles) const;
+    // Adds the captions and the data rows as a table to a generated page.
+    virtual void AddHtmlTable(CHObj& document, const GridHtmlStyles& styles) const;
     virtual bool ReadFixedTextFile(const std::filesystem::path& path);
     virtual void ReadFixedText(std::istream& in);
     virtual bool ReadDelimitedTextFile(const std::filesystem::path& path, char separator);
@@ -173,6 +183,7 @@ private:
     void SelectRowAlone(int row);
     void OnHeaderClicked(int column);
     int FirstEditableColumn(int column) const;
+    void EditCurrentRow();
     QRect EditorRect(int row, int column) const;
     QWidget* OpenCombo(int row, int column);
     QWidget* OpenTextBox(int row, int column);
@@ -203,4 +214,13 @@ private:
     bool m_placeholderRow = false;
     ColorRef m_textColorReply = 0;
     QList<QPixmap> m_images;
+    // The open in-place control and the cell it edits. The cell is followed
+    // through inserts, deletes and sorts, so that the text goes to the row the
+    // user was editing even when the rows moved meanwhile.
+    QPointer<QWidget> m_editor;
+    QPersistentModelIndex m_editCell;
+    // Where the last ended edit's row went while its owner answered editEnded
+    // (-1: the row is gone), so that Tab and the row keys move on from there.
+    int m_endedEditRow = -1;
+    int m_endedEditNewRow = -1;
 };

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <utility>
+
 CGridHeader::CGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
     setSectionsClickable(true);
     setHighlightSections(false);
@@ -12,6 +14,11 @@ CGridHeader::CGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) 
     connect(this, &QHeaderView::sectionClicked, this, [this](int column) {
         if (m_leftPressed) {
             emit leftClicked(column);
+        }
+    });
+    connect(this, &QHeaderView::sectionResized, this, [this](int column) {
+        if (m_mouseDown) {
+            m_resizedColumn = column;
         }
     });
 }
@@ -24,7 +31,23 @@ void CGridHeader::SetSortColumn(int column, bool ascending) {
 
 void CGridHeader::mousePressEvent(QMouseEvent* event) {
     m_leftPressed = event->button() == Qt::LeftButton;
+    m_mouseDown = true;
     QHeaderView::mousePressEvent(event);
+}
+
+void CGridHeader::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A double click on a divider fits the column to its contents.
+    m_mouseDown = true;
+    QHeaderView::mouseDoubleClickEvent(event);
+}
+
+void CGridHeader::mouseReleaseEvent(QMouseEvent* event) {
+    QHeaderView::mouseReleaseEvent(event);
+    m_mouseDown = false;
+    const int column = std::exchange(m_resizedColumn, -1);
+    if (column >= 0) {
+        emit resizeEnded(column, sectionSize(column));
+    }
 }
 
 void CGridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {

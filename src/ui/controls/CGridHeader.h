@@ -3,7 +3,9 @@
 #include <QHeaderView>
 
 // The column header of a grid. It draws an arrow in the sort column's item,
-// pointing up for an ascending sort, and reports left-button clicks only.
+// pointing up for an ascending sort, and reports left-button clicks only. A
+// column the user resizes is reported once, when the resize ends, not for
+// every step of the drag nor when the program sets a width.
 class CGridHeader : public QHeaderView {
     Q_OBJECT
 public:
@@ -15,9 +17,12 @@ public:
 
 signals:
     void leftClicked(int column);
+    void resizeEnded(int column, int width);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
@@ -26,4 +31,6 @@ private:
     int m_sortColumn = -1;
     bool m_ascending = true;
     bool m_leftPressed = false;
+    bool m_mouseDown = false;
+    int m_resizedColumn = -1;
 };

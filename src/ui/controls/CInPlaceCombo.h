@@ -31,6 +31,9 @@ public:
 
     void hidePopup() override;
 
+    // Ends the edit with the list's text, as leaving the list does.
+    void Commit();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,7 +43,6 @@ protected:
 
 private:
     void Select(int selection, const QString& cellText);
-    void Commit();
     void CloseSilently();
     void Close();
     void CommitAndMove(GridEditMove move);

@@ -16,6 +16,8 @@ public:
 
     int Row() const { return m_row; }
     int Column() const { return m_column; }
+    // Ends the edit keeping the typed text, as leaving the box does.
+    void Commit() { Finish(true); }
 
 protected:
     bool event(QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "ui/controls/CGridEx.h"
 
+#include "render/CHtmlWriter.h"
 #include "support/TempDir.h"
 #include "ui/controls/CGridHeader.h"
 #include "ui/controls/CInPlaceCombo.h"
@@ -8,6 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QPushButton>
 #include <QStyle>
@@ -234,18 +236,21 @@ TEST_F(CGridExTest, EnterCommitsAndEscapeCancelsTheTextBox) {
     EXPECT_EQ(ended[1].m_row, 0);
 }
 
-TEST_F(CGridExTest, EnterOnTheGridOpensTheFirstEditableCellInsteadOfTheDefaultButton) {
+TEST_F(CGridExTest, EnterOrF2OnTheGridOpensTheFirstEditableCellInsteadOfTheDefaultButton) {
     auto* ok = new QPushButton("OK", m_window.get());
     ok->setDefault(true);
     bool accepted = false;
     QObject::connect(m_window.get(), &QDialog::accepted, [&] { accepted = true; });
     QObject::connect(m_grid, &CGridEx::beginEditQuery, [&](int, bool* refuse) { *refuse = m_grid->EditColumn() == 0; });
-    m_grid->SelectRow(1, true);
-    m_grid->setFocus();
-    QTest::keyClick(m_grid, Qt::Key_Return);
-    EXPECT_FALSE(accepted);
-    ASSERT_NE(Editor(), nullptr);
-    EXPECT_EQ(Editor()->Column(), 1);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
+        m_grid->SelectRow(1, true);
+        m_grid->setFocus();
+        QTest::keyClick(m_grid, key);
+        EXPECT_FALSE(accepted) << key;
+        ASSERT_NE(Editor(), nullptr) << key;
+        EXPECT_EQ(Editor()->Column(), 1) << key;
+        QTest::keyClick(Editor(), Qt::Key_Escape);
+    }
 }
 
 TEST_F(CGridExTest, KeysMoveTheEditorAsTheUserExpects) {
@@ -502,6 +507,124 @@ TEST_F(CGridExTest, HtmlFileHoldsTheBoldCaptionsAndTheDataRows) {
     EXPECT_NE(page.find("<td nowrap>\nEggs</td><td nowrap>\n9</td><td nowrap>\nDairy</td></tr></table>"),
               std::string::npos);
     EXPECT_EQ(page.find("*"), std::string::npos);
+}
+
+TEST_F(CGridExTest, ClickingThePlaceholderRowAgainAsksForOneInsertOnly) {
+    AllowEditing();
+    m_grid->SetPlaceholderRow(true);
+    std::vector<int> inserts;
+    // The owner answers as the ingredient page does: a new row, edited at once.
+    QObject::connect(m_grid, &CGridEx::insertRequested, [&](int row) {
+        inserts.push_back(row);
+        const int inserted = m_grid->InsertRow(row, QString());
+        m_grid->SelectRow(inserted, true);
+        m_grid->BeginEdit(inserted, 2);
+    });
+    ClickCell(3, 0);
+    ASSERT_NE(Editor(), nullptr);
+    QTest::keyClick(Editor(), Qt::Key_Escape);
+    m_grid->SelectRow(4, true);
+    ClickCell(4, 0);
+    EXPECT_EQ(inserts, (std::vector<int>{3, 4}));
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(Editor()->Row(), 4);
+    EXPECT_EQ(Editor()->Column(), 2);
+}
+
+TEST_F(CGridExTest, SortingWhileEditingCommitsTheTextToTheRowBeingEdited) {
+    AllowEditing();
+    ASSERT_NE(m_grid->BeginEdit(0, 0), nullptr);
+    QTest::keyClicks(Editor(), "Rye");
+    ClickHeader(0);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Column(0), (QStringList{"Eggs", "milk", "Rye"}));
+    EXPECT_EQ(m_grid->GetItemData(2), 100u);
+}
+
+TEST_F(CGridExTest, AnEditFollowsItsRowWhenTheOwnerMovesRows) {
+    AllowEditing();
+    std::vector<int> endedRows;
+    QObject::connect(m_grid, &CGridEx::editEnded, [&](int row, const GridEditResult& result) {
+        endedRows.push_back(row);
+        EXPECT_EQ(result.m_row, row);
+        // The owner splits the typed line: a new row goes in above it.
+        if (endedRows.size() == 1) {
+            m_grid->InsertRow(0, "Salt");
+        }
+    });
+    ASSERT_NE(m_grid->BeginEdit(1, 0), nullptr);
+    m_grid->InsertRow(0, "Butter");
+    QTest::keyClicks(Editor(), "Oat milk");
+    QTest::keyClick(Editor(), Qt::Key_Tab);
+    EXPECT_EQ(Column(0), (QStringList{"Salt", "Butter", "Flour", "Oat milk", "Eggs"}));
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(Editor()->Row(), 3);
+    EXPECT_EQ(Editor()->Column(), 1);
+
+    m_grid->DeleteRow(3);
+    QTest::keyClicks(Editor(), "5");
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    EXPECT_EQ(Column(1), (QStringList{"", "", "2", "9"}));
+    EXPECT_EQ(endedRows, (std::vector<int>{2}));
+}
+
+TEST_F(CGridExTest, UserResizeOfAColumnIsReportedOnceWhenItEnds) {
+    std::vector<std::pair<int, int>> reported;
+    QObject::connect(m_grid, &CGridEx::columnWidthChanged,
+                     [&](int column, int width) { reported.emplace_back(column, width); });
+    m_grid->setColumnWidth(0, 120);
+    EXPECT_TRUE(reported.empty());
+
+    QHeaderView* header = m_grid->horizontalHeader();
+    const int edge = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
+    const int y = header->height() / 2;
+    auto send = [&](QEvent::Type type, int x, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(x, y), header->viewport()->mapToGlobal(QPointF(x, y)), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(header->viewport(), &event);
+    };
+    send(QEvent::MouseButtonPress, edge, Qt::LeftButton);
+    send(QEvent::MouseMove, edge + 10, Qt::LeftButton);
+    send(QEvent::MouseMove, edge + 30, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, edge + 30, Qt::NoButton);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0].first, 0);
+    EXPECT_EQ(reported[0].second, header->sectionSize(0));
+    EXPECT_GT(reported[0].second, 140);
+    EXPECT_EQ(Column(0), (QStringList{"Flour", "milk", "Eggs"}));
+}
+
+TEST_F(CGridExTest, CtrlCCopiesTheSelectedDataRowsAsTabSeparatedLines) {
+    m_grid->SetPlaceholderRow(true);
+    m_grid->SetCellText(2, 2, "");
+    m_grid->selectAll();
+    QTest::keyClick(m_grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Flour\t2\tBaking\nmilk\t10\tDairy\nEggs\t9\t \n");
+}
+
+TEST_F(CGridExTest, ReadsListFilesInUtf8OrWindows1252) {
+    TempDir dir;
+    const auto latin = dir.Write("latin.txt", "Item,Qty\nCr\xE8me fra\xEE\x63he,1\n");
+    const auto utf8 = dir.Write("utf8.txt", "\xEF\xBB\xBFItem,Qty\nCr\xC3\xA8me,2\n");
+    m_grid->DeleteAllRows();
+    ASSERT_TRUE(m_grid->ReadDelimitedTextFile(latin, ','));
+    ASSERT_TRUE(m_grid->ReadDelimitedTextFile(utf8, ','));
+    EXPECT_EQ(Column(0), (QStringList{QString::fromUtf8("Crème fraîche"), QString::fromUtf8("Crème")}));
+    EXPECT_EQ(Column(1), (QStringList{"1", "2"}));
+}
+
+TEST_F(CGridExTest, HtmlTableGoesIntoTheOwnersPageWithItsStyles) {
+    m_grid->SetPlaceholderRow(true);
+    m_grid->SetCellText(0, 0, "Salt & <pepper>");
+    CHtmlWriter page;
+    GridHtmlStyles styles;
+    styles.m_headerCellColor = Rgb(0xD6, 0xD6, 0xD6);
+    styles.m_bodyText.m_italic = true;
+    m_grid->AddHtmlTable(page, styles);
+    const std::string html = page.GetHtml();
+    EXPECT_NE(html.find("<td width=\"10%\" bgcolor=\"#d6d6d6\" nowrap>\nItem</td>"), std::string::npos);
+    EXPECT_NE(html.find("<i>Salt &amp; &lt;pepper&gt;</i>"), std::string::npos);
+    EXPECT_EQ(html.find("[Click here"), std::string::npos);
 }
 
 } // namespace
