@@ -14,7 +14,13 @@ void RegisterRow(ButtonImageTable& table, std::initializer_list<const char*> nam
 } // namespace
 
 ButtonImageTable& ButtonImageTable::Global() {
-    static ButtonImageTable table;
+    // The program's table: the common buttons and the program's own, there
+    // from the first button on.
+    static ButtonImageTable table = [] {
+        ButtonImageTable programTable;
+        programTable.RegisterProgramButtons();
+        return programTable;
+    }();
     return table;
 }
 

@@ -27,6 +27,9 @@ CProgressBar::CProgressBar(QStatusBar* statusBar, const QString& label, int rang
     m_label->setObjectName("progressLabel");
     m_bar->setObjectName("progressBar");
     m_bar->setRange(0, range);
+    // A fresh bar holds no value at all, from which the first step would
+    // land one short.
+    m_bar->setValue(0);
     m_bar->setTextVisible(false);
     if (!smooth) {
         m_bar->setStyleSheet("QProgressBar::chunk { width: 8px; margin: 1px; }");
@@ -40,10 +43,12 @@ CProgressBar::CProgressBar(QStatusBar* statusBar, const QString& label, int rang
 }
 
 CProgressBar::~CProgressBar() {
-    if (CurrentBar() == this) {
-        CurrentBar() = nullptr;
-    }
     m_statusBar->removeWidget(this);
+    if (CurrentBar() != this) {
+        // A message would hide the bar that is current now.
+        return;
+    }
+    CurrentBar() = nullptr;
     m_statusBar->showMessage(kIdleText);
 }
 
@@ -58,6 +63,16 @@ int CProgressBar::Position() const {
 void CProgressBar::SetPos(int position) {
     m_bar->setValue(position);
     m_bar->show();
+    KeepPainting();
+}
+
+void CProgressBar::SetRange(int range) {
+    m_bar->setRange(0, range);
+}
+
+void CProgressBar::SetText(const QString& label) {
+    m_label->setText(label);
+    Place();
     KeepPainting();
 }
 

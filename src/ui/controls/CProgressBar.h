@@ -24,8 +24,14 @@ public:
     static CProgressBar* Current();
 
     void SetPos(int position);
-    void StepIt() { SetPos(Position() + 1); }
+    // Moves on by the step (1 unless set).
+    void StepIt() { SetPos(Position() + m_step); }
     int Position() const;
+    // The bar runs from 0 to range.
+    void SetRange(int range);
+    void SetStep(int step) { m_step = step; }
+    // A new label for the next stage of the work; the bar moves to follow it.
+    void SetText(const QString& label);
     QProgressBar* Bar() const { return m_bar; }
 
 protected:
@@ -39,5 +45,6 @@ private:
     QLabel* m_label;
     QProgressBar* m_bar;
     int m_width;
+    int m_step = 1;
     QElapsedTimer m_sincePaint;
 };

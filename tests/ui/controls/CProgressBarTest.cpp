@@ -88,6 +88,24 @@ TEST_F(CProgressBarTest, TheNewestBarIsCurrentAndAnOlderOneLeavesItAlone) {
     EXPECT_EQ(CProgressBar::Current(), &newer);
     older.reset();
     EXPECT_EQ(CProgressBar::Current(), &newer);
+    EXPECT_EQ(m_window.statusBar()->currentMessage(), "");
+    EXPECT_TRUE(newer.isVisible());
+}
+
+TEST_F(CProgressBarTest, RangeStepAndLabelCanChangeForTheNextStageOfTheWork) {
+    CProgressBar progress(m_window.statusBar(), "Reading", 10, -150);
+    progress.SetRange(200);
+    progress.SetStep(25);
+    progress.StepIt();
+    progress.StepIt();
+    EXPECT_EQ(progress.Bar()->maximum(), 200);
+    EXPECT_EQ(progress.Position(), 50);
+    progress.SetText("Building the index of every recipe in the book");
+    QTest::qWait(1);
+    auto* label = progress.findChild<QLabel*>("progressLabel");
+    EXPECT_EQ(label->text(), "Building the index of every recipe in the book");
+    EXPECT_GE(progress.Bar()->x(), label->geometry().right());
+    EXPECT_EQ(progress.Bar()->x() % 50, 0);
 }
 
 } // namespace
