@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVariant>
 #include <QWidget>
@@ -27,6 +29,24 @@ QRect FromRect(const LayoutList::Rect& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// The remembered rectangle, or the same size centred on the primary screen
+// when the rectangle lies on no screen any more (a monitor was unplugged or
+// the resolution went down), so that the dialog never opens out of sight.
+QRect OnSomeScreen(const QRect& rect) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(rect)) {
+            return rect;
+        }
+    }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr) {
+        return rect;
+    }
+    QRect moved = rect;
+    moved.moveCenter(primary->availableGeometry().center());
+    return moved;
+}
+
 } // namespace
 
 DialogSupport::DialogSupport(QWidget* window, int templateId, Profile* profile)
@@ -35,6 +55,10 @@ DialogSupport::DialogSupport(QWidget* window, int templateId, Profile* profile)
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
     f1->setContext(Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, &DialogSupport::QuickHelpForFocus);
+    // A page inside a sheet has its own F1 beside the sheet's; Qt then calls
+    // the key ambiguous and tells only one of the two. Either gives the same
+    // note, since the note follows the focus.
+    connect(f1, &QShortcut::activatedAmbiguously, this, &DialogSupport::QuickHelpForFocus);
 }
 
 void DialogSupport::SetControlId(QWidget* control, int id) {
@@ -84,6 +108,9 @@ void DialogSupport::SetHelpButton(QPushButton* button, bool expansion) {
     if (expansion) {
         button->setText("Help >>");
         button->setEnabled(DialogHelpPane::Available());
+        if (!button->isEnabled()) {
+            button->setToolTip("The help pane is not available in this version.");
+        }
     }
     connect(button, &QPushButton::clicked, this, &DialogSupport::ToggleHelp);
 }
@@ -122,7 +149,7 @@ void DialogSupport::RestoreOrStoreRectangle() {
         return;
     }
     if (const auto rect = DialogPlacement::Read(*m_profile, m_templateId)) {
-        m_window->setGeometry(FromRect(*rect));
+        m_window->setGeometry(OnSomeScreen(FromRect(*rect)));
         m_restored = true;
     }
     m_tracking = true;

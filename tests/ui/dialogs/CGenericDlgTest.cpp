@@ -123,6 +123,16 @@ TEST_F(CGenericDlgTest, HelpButtonIsDisabledWhileThereIsNoHelpPane) {
     SampleDlg dialog(m_profile);
     EXPECT_EQ(dialog.m_help->text(), "Help >>");
     EXPECT_FALSE(dialog.m_help->isEnabled());
+    EXPECT_EQ(dialog.m_help->toolTip(), "The help pane is not available in this version.");
+}
+
+TEST_F(CGenericDlgTest, ARectangleOffEveryScreenKeepsItsSizeButOpensOnTheScreen) {
+    m_profile.WriteString("SettingsV4\\Dialogs", "Dlg700", "-5000 -4000 -4660 -3740");
+    SampleDlg dialog(m_profile);
+    dialog.show();
+    EXPECT_TRUE(dialog.RectangleRestored());
+    EXPECT_EQ(dialog.size(), QSize(340, 260));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().intersects(dialog.geometry()));
 }
 
 TEST_F(CGenericDlgTest, PressingHelpTwiceShowsTheTopicAndRestoresTheFirstWidth) {

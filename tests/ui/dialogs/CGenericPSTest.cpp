@@ -2,8 +2,11 @@
 
 #include "support/MemoryProfile.h"
 #include "ui/dialogs/CGenericPP.h"
+#include "ui/dialogs/CHelpWnd.h"
 #include "ui/dialogs/DialogHelpPane.h"
+#include "ui/dialogs/DialogSupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -85,4 +88,25 @@ TEST_F(CGenericPSTest, HelpShowsTheTopicOfThePageOnTop) {
     auto* pane = sheet.findChild<TopicPane*>("helpPane");
     ASSERT_NE(pane, nullptr);
     EXPECT_EQ(pane->text(), QString::number(131072 + 802));
+}
+
+TEST_F(CGenericPSTest, F1OnAControlOfAPageShowsItsQuickHelp) {
+    CGenericPS sheet(800, "Recipe Properties", m_profile);
+    auto* page = new ListPage(801, true);
+    DialogSupport::SetControlId(page->m_list, 2);
+    sheet.AddPage(page, "Ingredients");
+    sheet.show();
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    page->m_list->setFocus();
+    QTest::keyClick(page->m_list, Qt::Key_F1);
+    CHelpWnd* note = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<CHelpWnd*>(widget); candidate != nullptr && candidate->isVisible()) {
+            note = candidate;
+        }
+    }
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->Text(), "Click to cancel the changes and close the dialog.");
+    note->close();
 }
