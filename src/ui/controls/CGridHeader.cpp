@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QStyleOptionHeader>
 
 #include <utility>
 
@@ -51,14 +52,41 @@ void CGridHeader::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CGridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
-    QHeaderView::paintSection(painter, rect, logicalIndex);
-    if (logicalIndex == m_sortColumn) {
-        PaintArrow(painter, rect);
+    if (logicalIndex != m_sortColumn) {
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        return;
     }
+    PaintSortSection(painter, rect, logicalIndex);
+    PaintArrow(painter, rect);
+}
+
+// The sort column's caption keeps clear of the arrow: it is cut short with an
+// ellipsis before it rather than drawn under it.
+void CGridHeader::PaintSortSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    initStyleOptionForIndex(&option, logicalIndex);
+    option.rect = rect;
+    option.text.clear();
+    painter->save();
+    style()->drawControl(QStyle::CE_Header, &option, painter, this);
+    const int space = SpaceWidth();
+    const QRect captionArea = rect.adjusted(2 * space, 0, -8 * space, 0);
+    const QString caption = model()->headerData(logicalIndex, orientation()).toString();
+    const QVariant alignment = model()->headerData(logicalIndex, orientation(), Qt::TextAlignmentRole);
+    const auto flags = alignment.isValid() ? alignment.value<Qt::Alignment>() : Qt::AlignLeft | Qt::AlignVCenter;
+    painter->setPen(palette().color(QPalette::ButtonText));
+    painter->drawText(captionArea, flags | Qt::TextSingleLine,
+                      fontMetrics().elidedText(caption, Qt::ElideRight, std::max(captionArea.width(), 0)));
+    painter->restore();
+}
+
+int CGridHeader::SpaceWidth() const {
+    return std::max(fontMetrics().horizontalAdvance(QLatin1Char(' ')), 2);
 }
 
 void CGridHeader::PaintArrow(QPainter* painter, const QRect& rect) const {
-    const int space = std::max(fontMetrics().horizontalAdvance(QLatin1Char(' ')), 2);
+    const int space = SpaceWidth();
     const int left = rect.right() - 5 * space;
     const int right = rect.right() - 3 * space;
     const int top = rect.center().y() - space / 2 - 1;

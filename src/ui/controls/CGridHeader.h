@@ -26,7 +26,9 @@ protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
+    void PaintSortSection(QPainter* painter, const QRect& rect, int logicalIndex) const;
     void PaintArrow(QPainter* painter, const QRect& rect) const;
+    int SpaceWidth() const;
 
     int m_sortColumn = -1;
     bool m_ascending = true;

@@ -1,15 +1,32 @@
 #include "ui/dialogs/CHelpWnd.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kPadX = 28;
 constexpr int kPadY = 18;
 constexpr int kShadow = 6;
+
+// A note asked for near a screen edge is pushed back onto the screen instead
+// of being cut off there.
+QRect KeptOnScreen(QRect note, QPoint screenPoint) {
+    const QScreen* screen = QGuiApplication::screenAt(screenPoint);
+    if (screen == nullptr) {
+        return note;
+    }
+    const QRect area = screen->availableGeometry();
+    note.moveLeft(std::max(area.left(), std::min(note.left(), area.right() + 1 - note.width())));
+    note.moveTop(std::max(area.top(), std::min(note.top(), area.bottom() + 1 - note.height())));
+    return note;
+}
 
 } // namespace
 
@@ -26,7 +43,7 @@ CHelpWnd::CHelpWnd(QWidget* owner, const QString& text, int width)
 CHelpWnd* CHelpWnd::Show(QWidget* owner, const QString& text, QPoint screenPoint, int width) {
     auto* note = new CHelpWnd(owner, text, width);
     const QRect textRect = QFontMetrics(note->font()).boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text);
-    note->setGeometry(Placement(textRect.size(), screenPoint));
+    note->setGeometry(KeptOnScreen(Placement(textRect.size(), screenPoint), screenPoint));
     note->show();
     note->setFocus();
     return note;

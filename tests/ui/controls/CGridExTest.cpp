@@ -627,4 +627,18 @@ TEST_F(CGridExTest, HtmlTableGoesIntoTheOwnersPageWithItsStyles) {
     EXPECT_EQ(html.find("[Click here"), std::string::npos);
 }
 
+TEST_F(CGridExTest, TheSortColumnsCaptionStopsShortOfTheArrow) {
+    m_grid->setColumnWidth(0, 120);
+    m_grid->Sort(0, true, false);
+    m_grid->GridHeader()->SetSortColumn(0, true);
+    QHeaderView* header = m_grid->horizontalHeader();
+    const int space = header->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    const int right = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
+    auto band = [&](const QString& caption) {
+        m_grid->SetColumnCaption(0, caption);
+        return header->viewport()->grab().toImage().copy(right - 8 * space + 1, 0, 3 * space - 1, header->height());
+    };
+    EXPECT_EQ(band("Description of every ingredient"), band(""));
+}
+
 } // namespace

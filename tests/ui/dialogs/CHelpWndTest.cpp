@@ -1,6 +1,8 @@
 #include "ui/dialogs/CHelpWnd.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -25,4 +27,14 @@ TEST(CHelpWnd, ClosesOnAKeyAndOnAClickInside) {
     QPointer<CHelpWnd> byClick = CHelpWnd::Show(&owner, "Note", QPoint(100, 100));
     QTest::mouseClick(byClick, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(QTest::qWaitFor([&] { return byClick.isNull(); }));
+}
+
+TEST(CHelpWnd, StaysOnTheScreenNearItsEdges) {
+    QWidget owner;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QPoint point : {area.topLeft(), area.bottomRight(), QPoint(area.right(), area.top())}) {
+        QPointer<CHelpWnd> note = CHelpWnd::Show(&owner, "A note that is wider than a few pixels", point);
+        EXPECT_TRUE(area.contains(note->geometry())) << point.x() << "," << point.y();
+        note->close();
+    }
 }
