@@ -180,13 +180,31 @@ int CGridEx::InsertRow(int row, const QString& text) {
 }
 
 bool CGridEx::DeleteRow(int row) {
-    return row >= 0 && row < GetRowCount() && m_model->DeleteRow(row);
+    if (row < 0 || row >= GetRowCount() || !m_model->DeleteRow(row)) {
+        return false;
+    }
+    CloseEditOfDeletedRow();
+    return true;
 }
 
 void CGridEx::DeleteAllRows() {
     m_model->DeleteAllRows();
+    CloseEditOfDeletedRow();
     if (m_placeholderRow) {
         InsertPlaceholderRow();
+    }
+}
+
+// An editor left over a deleted row would show text that no longer belongs
+// anywhere; it goes without a word, as there is no row to tell about.
+void CGridEx::CloseEditOfDeletedRow() {
+    if (m_editor == nullptr || m_editCell.isValid()) {
+        return;
+    }
+    const QPointer<QWidget> editor = std::exchange(m_editor, nullptr);
+    editor->hide();
+    if (editor != nullptr) {
+        editor->deleteLater();
     }
 }
 

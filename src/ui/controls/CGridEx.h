@@ -180,6 +180,7 @@ protected:
 private:
     void Notify();
     void InsertPlaceholderRow();
+    void CloseEditOfDeletedRow();
     void SelectRowAlone(int row);
     void OnHeaderClicked(int column);
     int FirstEditableColumn(int column) const;

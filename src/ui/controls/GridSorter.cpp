@@ -49,9 +49,22 @@ std::vector<PreparedCell> PrepareColumn(std::size_t rowCount, int column, bool n
 
 std::string GridSorter::Fold(std::string_view text) {
     std::string folded(text);
-    for (char& c : folded) {
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        char& c = folded[i];
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
+            continue;
+        }
+        // The accented capitals of Western languages, U+00C0 to U+00DE (but
+        // not the multiplication sign U+00D7), are C3 80 to C3 9E in UTF-8;
+        // their small letters are 0x20 further on. Folding them keeps
+        // "Éclair" beside "éclair".
+        if (static_cast<unsigned char>(c) == 0xC3 && i + 1 < folded.size()) {
+            const auto next = static_cast<unsigned char>(folded[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
+                folded[i + 1] = static_cast<char>(next + 0x20);
+            }
+            ++i;
         }
     }
     return folded;

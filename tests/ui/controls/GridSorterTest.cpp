@@ -40,6 +40,17 @@ TEST(GridSorterTest, TextSortIsCaseFoldedAndByteWise) {
               (std::vector<std::string>{"10", "9", "Apple", "apricot", "banana"}));
 }
 
+TEST(GridSorterTest, FoldsAccentedCapitalsButLeavesOtherCharactersAlone) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Éclair", "éclair"}, {"À la carte", "à la carte"}, {"ÞORN", "þorn"},
+        {"2 × 3", "2 × 3"},                                                   // the multiplication sign is no letter
+        {"ß", "ß"},           {"Crème", "crème"},           {"\xC3", "\xC3"}, // a cut-off sequence stays as it is
+    };
+    for (const auto& [text, folded] : cases) {
+        EXPECT_EQ(GridSorter::Fold(text), folded) << text;
+    }
+}
+
 TEST(GridSorterTest, EqualPrimaryTextsFollowTheSecondaryColumnInTheSameDirection) {
     const Table rows{{"b", "1"}, {"a", "3"}, {"b", "10"}, {"a", "2"}};
     EXPECT_EQ(SortedColumn(rows, Key(0, false, true, 1, true), 1), (std::vector<std::string>{"2", "3", "1", "10"}));
