@@ -74,6 +74,14 @@ bool CInPlaceCombo::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         m_escaped = true;
     }
+    // Tab in the dropped list takes the highlighted entry and moves on, as it
+    // does with the list closed.
+    if (const auto move = GridEditKeys::TabMove(*event); move && watched == view()) {
+        setCurrentIndex(view()->currentIndex().row());
+        QComboBox::hidePopup();
+        CommitAndMove(*move);
+        return true;
+    }
     return QComboBox::eventFilter(watched, event);
 }
 

@@ -372,6 +372,39 @@ TEST_F(CGridExTest, TypedListTakesTheCellTextWhenNoEntryMatches) {
     EXPECT_EQ(m_grid->GetCellText(0, 0), "Flour");
 }
 
+TEST_F(CGridExTest, TabInAListCommitsAndMovesOnLikeTheTextBox) {
+    struct Case {
+        const char* name;
+        bool dropListOnly;
+        Qt::Key key;
+        int column;
+    };
+    const Case cases[] = {
+        {"typed list, Tab", false, Qt::Key_Tab, 2},
+        {"typed list, Shift+Tab", false, Qt::Key_Backtab, 0},
+        {"dropped list, Tab", true, Qt::Key_Tab, 2},
+    };
+    for (const Case& c : cases) {
+        QObject::disconnect(m_grid, &CGridEx::beginEditQuery, nullptr, nullptr);
+        QObject::connect(m_grid, &CGridEx::beginEditQuery, [&](int, bool*) {
+            m_grid->RequestComboEdit({"1", "2", "3"}, 2, c.dropListOnly, false);
+        });
+        m_grid->SelectRow(0, true);
+        ASSERT_NE(m_grid->BeginEdit(0, 1), nullptr) << c.name;
+        CInPlaceCombo* combo = Combo();
+        ASSERT_NE(combo, nullptr) << c.name;
+        QWidget* target = combo->view()->isVisible() ? static_cast<QWidget*>(combo->view()) : combo;
+        QTest::keyClick(target, c.key, c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(m_grid->GetCellText(0, 1), "3") << c.name;
+        CInPlaceCombo* next = Combo();
+        ASSERT_NE(next, nullptr) << c.name;
+        EXPECT_EQ(next->Row(), 0) << c.name;
+        EXPECT_EQ(next->Column(), c.column) << c.name;
+        QTest::keyClick(next->view()->isVisible() ? static_cast<QWidget*>(next->view()) : next, Qt::Key_Escape);
+        m_grid->SetCellText(0, 1, "2");
+    }
+}
+
 TEST_F(CGridExTest, ClickingAnEnabledCheckImageTogglesItAndReportsTheCell) {
     m_grid->EnableCellChecks();
     m_grid->SetCellCheck(0, 1, false, true, true);
