@@ -160,7 +160,13 @@ void DialogSupport::StoreRectangle() {
     if (!m_tracking || m_profile == nullptr || !m_window->isWindow()) {
         return;
     }
-    DialogPlacement::Write(*m_profile, m_templateId, ToRect(m_window->geometry()));
+    QRect rect = m_window->geometry();
+    // The help pane is opened anew each time; a dialog remembered with its
+    // width would open that much too wide, with nothing in the extra room.
+    if (m_helpShown) {
+        rect.setWidth(rect.width() - kHelpPaneWidth);
+    }
+    DialogPlacement::Write(*m_profile, m_templateId, ToRect(rect));
 }
 
 void DialogSupport::Arrange() {

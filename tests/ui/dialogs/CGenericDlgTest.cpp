@@ -3,6 +3,7 @@
 #include "support/MemoryProfile.h"
 #include "ui/dialogs/CHelpWnd.h"
 #include "ui/dialogs/DialogHelpPane.h"
+#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogSupport.h"
 
 #include <QApplication>
@@ -150,6 +151,10 @@ TEST_F(CGenericDlgTest, PressingHelpTwiceShowsTheTopicAndRestoresTheFirstWidth) 
     EXPECT_EQ(pane->text(), QString::number(131072 + kTemplate));
     EXPECT_EQ(pane->geometry().left(), firstWidth);
     EXPECT_EQ(dialog.m_cancel->geometry().left(), 220) << "the controls stay laid out in the left part";
+    dialog.move(dialog.pos() + QPoint(10, 10));
+    const auto stored = DialogPlacement::Read(m_profile, kTemplate);
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->right - stored->left, firstWidth) << "the dialog is remembered without the help pane";
 
     QTest::mouseClick(dialog.m_help, Qt::LeftButton);
     EXPECT_FALSE(dialog.HelpShown());
