@@ -549,6 +549,13 @@ void CGridEx::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void CGridEx::scrollContentsBy(int dx, int dy) {
+    // An editor would stay where it is while its cell moves away under it
+    // (the mouse wheel scrolls without taking the focus from it).
+    CommitOpenEdit();
+    QTableView::scrollContentsBy(dx, dy);
+}
+
 void CGridEx::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid()) {

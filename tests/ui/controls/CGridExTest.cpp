@@ -12,10 +12,12 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -672,6 +674,21 @@ TEST_F(CGridExTest, TheSortColumnsCaptionStopsShortOfTheArrow) {
         return header->viewport()->grab().toImage().copy(right - 8 * space + 1, 0, 3 * space - 1, header->height());
     };
     EXPECT_EQ(band("Description of every ingredient"), band(""));
+}
+
+TEST_F(CGridExTest, ScrollingCommitsAnOpenEditInsteadOfLeavingItOverAnotherRow) {
+    AllowEditing();
+    for (int i = 0; i < 60; ++i) {
+        m_grid->InsertRow(m_grid->GetRowCount(), QString("Row %1").arg(i));
+    }
+    ASSERT_NE(m_grid->BeginEdit(0, 0), nullptr);
+    QTest::keyClicks(Editor(), "Spelt");
+    QWheelEvent wheel(QPointF(50, 50), m_grid->viewport()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_grid->viewport(), &wheel);
+    EXPECT_GT(m_grid->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(m_grid->GetCellText(0, 0), "Spelt");
 }
 
 } // namespace
