@@ -70,6 +70,8 @@ void CGridHeader::PaintSortSection(QPainter* painter, const QRect& rect, int log
     option.text.clear();
     painter->save();
     style()->drawControl(QStyle::CE_Header, &option, painter, this);
+    painter->restore();
+    painter->save();
     const int space = SpaceWidth();
     const QRect captionArea = rect.adjusted(2 * space, 0, -8 * space, 0);
     const QString caption = model()->headerData(logicalIndex, orientation()).toString();

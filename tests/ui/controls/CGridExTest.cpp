@@ -669,11 +669,16 @@ TEST_F(CGridExTest, TheSortColumnsCaptionStopsShortOfTheArrow) {
     QHeaderView* header = m_grid->horizontalHeader();
     const int space = header->fontMetrics().horizontalAdvance(QLatin1Char(' '));
     const int right = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
-    auto band = [&](const QString& caption) {
+    const QRect captionArea(2 * space, 0, right - 10 * space, header->height());
+    const QRect gapBeforeArrow(right - 8 * space + 1, 0, 3 * space - 1, header->height());
+    auto look = [&](const QString& caption) {
         m_grid->SetColumnCaption(0, caption);
-        return header->viewport()->grab().toImage().copy(right - 8 * space + 1, 0, 3 * space - 1, header->height());
+        return header->viewport()->grab().toImage();
     };
-    EXPECT_EQ(band("Description of every ingredient"), band(""));
+    const QImage captioned = look("Description of every ingredient");
+    const QImage empty = look("");
+    EXPECT_NE(captioned.copy(captionArea), empty.copy(captionArea)) << "the caption is drawn";
+    EXPECT_EQ(captioned.copy(gapBeforeArrow), empty.copy(gapBeforeArrow)) << "and ends before the arrow";
 }
 
 TEST_F(CGridExTest, ScrollingCommitsAnOpenEditInsteadOfLeavingItOverAnotherRow) {
