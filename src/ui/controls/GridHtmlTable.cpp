@@ -1,7 +1,8 @@
 #include "ui/controls/GridHtmlTable.h"
 
 GridHtmlTable::GridHtmlTable(const std::vector<std::string>& captions, const GridHtmlStyles& styles)
-    : m_styles(styles), m_table(std::make_unique<CHTable>(static_cast<int>(captions.size()))) {
+    : m_bodyText(std::string(), styles.m_bodyText),
+      m_table(std::make_unique<CHTable>(static_cast<int>(captions.size()))) {
     m_table->m_cellSpacing = 1;
     m_table->m_cellPadding = 1;
     m_table->m_evenRowColor.SetColorRef(styles.m_evenRowColor);
@@ -46,6 +47,6 @@ CHCell& GridHtmlTable::AddCell(const std::string& text, const CHText& style) {
 void GridHtmlTable::AddRow(const std::vector<std::string>& cells) {
     for (int column = 0; column < m_table->m_columns; ++column) {
         const auto index = static_cast<std::size_t>(column);
-        AddCell(index < cells.size() ? cells[index] : std::string(), m_styles.m_bodyText);
+        AddCell(index < cells.size() ? cells[index] : std::string(), m_bodyText);
     }
 }

@@ -39,6 +39,8 @@ public:
 private:
     CHCell& AddCell(const std::string& text, const CHText& style);
 
-    const GridHtmlStyles& m_styles;
+    // The look of the data cells, copied so that the styles need not outlive
+    // the builder.
+    CHText m_bodyText;
     std::unique_ptr<CHTable> m_table;
 };
