@@ -577,7 +577,21 @@ void CGridEx::keyPressEvent(QKeyEvent* event) {
         CopySelectedRows();
         return;
     }
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && ToggleCurrentRowCheck()) {
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+// Space toggles the row's check box wherever in the row the focus is, not
+// only when it is on the first cell.
+bool CGridEx::ToggleCurrentRowCheck() {
+    const QModelIndex first = m_model->index(GetCurrentRow(), 0);
+    if (!first.isValid() || !(m_model->flags(first) & Qt::ItemIsUserCheckable)) {
+        return false;
+    }
+    const bool checked = m_model->IsRowChecked(first.row());
+    return m_model->setData(first, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
 
 void CGridEx::EditCurrentRow() {

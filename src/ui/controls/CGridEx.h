@@ -186,6 +186,7 @@ private:
     void OnHeaderClicked(int column);
     int FirstEditableColumn(int column) const;
     void EditCurrentRow();
+    bool ToggleCurrentRowCheck();
     QRect EditorRect(int row, int column) const;
     QWidget* OpenCombo(int row, int column);
     QWidget* OpenTextBox(int row, int column);

@@ -428,7 +428,7 @@ TEST_F(CGridExTest, ClickingAnEnabledCheckImageTogglesItAndReportsTheCell) {
     EXPECT_FALSE(m_grid->IsCellChecked(0, 1));
 }
 
-TEST_F(CGridExTest, RowCheckBoxClickIsReportedForColumnZero) {
+TEST_F(CGridExTest, RowCheckBoxClickOrSpaceIsReportedForColumnZero) {
     m_grid->SetCheckBoxes();
     std::vector<std::pair<int, int>> clicks;
     QObject::connect(m_grid, &CGridEx::cellCheckClicked,
@@ -440,7 +440,10 @@ TEST_F(CGridExTest, RowCheckBoxClickIsReportedForColumnZero) {
     const QRect box = m_grid->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, m_grid);
     QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, box.center());
     EXPECT_TRUE(m_grid->GetCheck(2));
-    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{2, 0}}));
+    ClickCell(1, 2);
+    QTest::keyClick(m_grid, Qt::Key_Space);
+    EXPECT_TRUE(m_grid->GetCheck(1));
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{2, 0}, {1, 0}}));
 }
 
 TEST_F(CGridExTest, RowColoursAndAskedTextColours) {
