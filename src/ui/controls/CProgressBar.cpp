@@ -37,12 +37,20 @@ CProgressBar::CProgressBar(QStatusBar* statusBar, const QString& label, int rang
     m_bar->hide();
     statusBar->clearMessage();
     statusBar->insertWidget(0, this, 1);
+    // A message in the status bar hides the widgets under it. A passing
+    // status tip while the work runs must not take the bar away with it.
+    connect(statusBar, &QStatusBar::messageChanged, this, [statusBar](const QString& message) {
+        if (!message.isEmpty()) {
+            statusBar->clearMessage();
+        }
+    });
     show();
     CurrentBar() = this;
     m_sincePaint.start();
 }
 
 CProgressBar::~CProgressBar() {
+    disconnect(m_statusBar, nullptr, this, nullptr);
     m_statusBar->removeWidget(this);
     if (CurrentBar() != this) {
         // A message would hide the bar that is current now.

@@ -59,6 +59,7 @@ TEST_F(CProgressBarTest, ShowsItsLabelAndBarAndGivesThePaneBackWhenDone) {
         EXPECT_EQ(progress.findChild<QLabel*>("progressLabel")->text(), "Reading book");
         EXPECT_FALSE(progress.Bar()->isVisible()) << "the bar shows from its first position on";
         progress.SetPos(4);
+        m_window.statusBar()->showMessage("Opens the recipe");
         progress.StepIt();
         EXPECT_TRUE(progress.Bar()->isVisible());
         EXPECT_EQ(progress.Bar()->value(), 5);
