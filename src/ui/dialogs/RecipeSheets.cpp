@@ -18,9 +18,11 @@
 #include "ui/dialogs/CTextInputPP.h"
 
 #include <QDialog>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
@@ -96,6 +98,27 @@ std::vector<CPicturePP::Picture> PicturesOf(const CRecipeObj& object) {
         pictures.push_back({path, shown});
     }
     return pictures;
+}
+
+// A chapter or book takes its title and introduction to the handheld.
+void CountIntroduction(CRecipeOwnerPP& owner, const CTextInputPP& introduction) {
+    owner.SetSizeCounter([&introduction](const std::string& title) {
+        const std::string text = introduction.Text();
+        return PalmSizeNote::Size(title, &text, nullptr);
+    });
+}
+
+// The title page keeps the user while it has problems, as on OK.
+void GuardTitlePage(CGenericPS& sheet) {
+    auto* tabs = sheet.findChild<QTabWidget*>("tabs");
+    auto* owner = static_cast<CRecipeOwnerPP*>(sheet.Page(0));
+    auto previous = std::make_shared<int>(tabs->currentIndex());
+    QObject::connect(tabs, &QTabWidget::currentChanged, &sheet, [tabs, owner, previous](int index) {
+        const int left = std::exchange(*previous, index);
+        if (left == 0 && index != 0 && !owner->OnApply()) {
+            tabs->setCurrentIndex(0);
+        }
+    });
 }
 
 // The pages of the recipe sheet, filled from the recipe and read back on OK.
@@ -237,6 +260,7 @@ int RecipeSheets::ChapterSheet(CRecipeChapter* chapter, CRecipeBook* book) {
     owner->SetTitle(source.Title());
     owner->SelectBook(BookIndex(book));
     introduction->SetText(source.Text());
+    CountIntroduction(*owner, *introduction);
     OfferNewItems(*owner);
 
     if (Run(sheet, "ChapterPage", modify) != QDialog::Accepted) {
@@ -282,6 +306,7 @@ int RecipeSheets::BookSheet(CRecipeBook* book) {
     owner->SetTitle(source.Title());
     owner->SetPath(source.Path().string());
     introduction->SetText(source.Text());
+    CountIntroduction(*owner, *introduction);
 
     if (Run(sheet, "BookPage", modify) != QDialog::Accepted) {
         return Cancelled;
@@ -391,6 +416,7 @@ int RecipeSheets::Run(CGenericPS& sheet, const char* pageKey, bool modify) {
     if (modify) {
         sheet.SetActivePage(std::clamp(lastPages[pageKey], 0, sheet.PageCount() - 1));
     }
+    GuardTitlePage(sheet);
     const int result = m_runner(sheet);
     lastPages[pageKey] = sheet.ActivePageIndex();
     m_profile.WriteInt(kDialogsSection, pageKey, sheet.ActivePageIndex());

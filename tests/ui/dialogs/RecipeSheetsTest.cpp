@@ -543,3 +543,32 @@ TEST_F(RecipeSheetsDocTest, ANewRecipeGoesIntoTheChapterOnShowAndIsShown) {
     EXPECT_EQ(m_doc.CurrentItem(), m_chapter->Recipes()[0].get());
     EXPECT_EQ(shown.count(), 1);
 }
+
+TEST_F(RecipeSheetsTest, LeavingTheTitlePageWithProblemsShowsThemAndStays) {
+    m_sheets.SetRunner([](CGenericPS& sheet) {
+        SetTitle(sheet, "");
+        sheet.SetActivePage(2);
+        EXPECT_EQ(sheet.ActivePageIndex(), 0);
+        SetTitle(sheet, "Stews");
+        sheet.SetActivePage(2);
+        EXPECT_EQ(sheet.ActivePageIndex(), 2);
+        return PressCancel(sheet);
+    });
+    m_sheets.ChapterSheet(nullptr, m_book);
+    EXPECT_EQ(m_prompts.Texts(), (std::vector<std::string>{"Please enter a title.\n"}));
+}
+
+TEST_F(RecipeSheetsTest, AChaptersHandheldSizeCountsItsIntroduction) {
+    m_chapter->SetTitle(std::string(5000, 't'));
+    m_chapter->SetText(std::string(5200, 'x'));
+    QString note;
+    m_sheets.SetRunner([&](CGenericPS& sheet) {
+        sheet.SetActivePage(1);
+        sheet.show();
+        sheet.SetActivePage(0);
+        note = sheet.findChild<QLabel*>("sizeNote")->text();
+        return PressCancel(sheet);
+    });
+    m_sheets.ChapterSheet(m_chapter, nullptr);
+    EXPECT_EQ(note, "This item will use 10202 bytes on a Palm OS device. 10000 bytes is the maximum.");
+}
