@@ -60,6 +60,15 @@ int PressCancel(CGenericPS& sheet) {
     return sheet.result();
 }
 
+// The note the title page shows when it is entered again.
+int ReadSizeNote(CGenericPS& sheet, QString& note) {
+    sheet.SetActivePage(1);
+    sheet.show();
+    sheet.SetActivePage(0);
+    note = sheet.findChild<QLabel*>("sizeNote")->text();
+    return PressCancel(sheet);
+}
+
 std::vector<IngredientParts> PartsOf(const CRecipe& recipe) {
     std::vector<IngredientParts> parts;
     for (const auto& line : recipe.Ingredients()) {
@@ -258,13 +267,7 @@ TEST_F(RecipeSheetsTest, TheTitlePageWarnsOfARecipeTooLargeForAHandheld) {
     recipe.SetTitle(std::string(9000, 't'));
     recipe.SetText(std::string(1500, 'x'));
     QString note;
-    m_sheets.SetRunner([&](CGenericPS& sheet) {
-        sheet.SetActivePage(1);
-        sheet.show();
-        sheet.SetActivePage(0);
-        note = sheet.findChild<QLabel*>("sizeNote")->text();
-        return PressCancel(sheet);
-    });
+    m_sheets.SetRunner([&](CGenericPS& sheet) { return ReadSizeNote(sheet, note); });
     m_sheets.RecipeSheet(&recipe, nullptr, nullptr);
     EXPECT_EQ(note, "This item will use 10503 bytes on a Palm OS device. 10000 bytes is the maximum.");
 }
@@ -562,13 +565,7 @@ TEST_F(RecipeSheetsTest, AChaptersHandheldSizeCountsItsIntroduction) {
     m_chapter->SetTitle(std::string(5000, 't'));
     m_chapter->SetText(std::string(5200, 'x'));
     QString note;
-    m_sheets.SetRunner([&](CGenericPS& sheet) {
-        sheet.SetActivePage(1);
-        sheet.show();
-        sheet.SetActivePage(0);
-        note = sheet.findChild<QLabel*>("sizeNote")->text();
-        return PressCancel(sheet);
-    });
+    m_sheets.SetRunner([&](CGenericPS& sheet) { return ReadSizeNote(sheet, note); });
     m_sheets.ChapterSheet(m_chapter, nullptr);
     EXPECT_EQ(note, "This item will use 10202 bytes on a Palm OS device. 10000 bytes is the maximum.");
 }
