@@ -36,6 +36,7 @@ CIconPP::CIconPP(int icon, int defaultIcon)
 
     const std::vector<std::string> names = StringTable::List(kCategoryNames);
     m_categories->setIconSize(QSize(CIconList::kWidth, CIconList::kHeight));
+    m_categories->setExpanding(false);
     for (int category = 0; category < IconCatalog::CategoryCount; ++category) {
         const auto which = static_cast<IconCatalog::Category>(category);
         const QString name = static_cast<std::size_t>(category) < names.size()
