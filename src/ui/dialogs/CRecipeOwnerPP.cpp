@@ -23,6 +23,7 @@ constexpr int kNoChapter = 513;
 constexpr int kNoTitle = 508;
 constexpr int kNoFile = 509;
 constexpr int kNameTaken = 510;
+constexpr int kFileTaken = 519;
 // The file dialog's form of string 515.
 constexpr const char* kBookFilter = "Recipe Book (.rcp) (*.rcp)";
 
@@ -169,11 +170,33 @@ void CRecipeOwnerPP::showEvent(QShowEvent* event) {
 
 bool CRecipeOwnerPP::OnApply() {
     const std::string problems = Problems();
-    if (problems.empty()) {
+    if (!problems.empty()) {
+        m_prompts.Message(problems, PromptIcon::Warning);
+        return false;
+    }
+    return MayReplaceFile();
+}
+
+// The book is written to its file on the next save without another question,
+// so a file that exists already, and is not the book's own, is the user's to
+// give up here.
+bool CRecipeOwnerPP::MayReplaceFile() {
+    if (m_path == nullptr || Path() == m_confirmedPath) {
         return true;
     }
-    m_prompts.Message(problems, PromptIcon::Warning);
-    return false;
+    const std::filesystem::path path = Path();
+    std::error_code error;
+    const bool own = m_editedBook != nullptr && m_editedBook->Path() == path;
+    if (own || !std::filesystem::exists(path, error)) {
+        return true;
+    }
+    const std::string question = "The file '" + Path() + "' already exists.\nThe recipe book will replace it when " +
+                                 "it is saved. Do you want to use this file?";
+    if (m_prompts.Ask(question, PromptButtons::YesNo, PromptIcon::Warning) != PromptAnswer::Yes) {
+        return false;
+    }
+    m_confirmedPath = Path();
+    return true;
 }
 
 std::string CRecipeOwnerPP::Problems() const {
@@ -188,6 +211,9 @@ std::string CRecipeOwnerPP::Problems() const {
         if (BookNameTaken()) {
             problems += StringTable::Get(kNameTaken);
         }
+        if (BookFileTaken()) {
+            problems += StringTable::Get(kFileTaken) + "\n";
+        }
         return problems;
     }
     if (SelectedBook() < 0) {
@@ -201,6 +227,14 @@ bool CRecipeOwnerPP::BookNameTaken() const {
     const std::string title = Title();
     return std::any_of(m_books.begin(), m_books.end(),
                        [&](const CRecipeBook* book) { return book != m_editedBook && book->Title() == title; });
+}
+
+// Two open books in one file would overwrite each other on saving.
+bool CRecipeOwnerPP::BookFileTaken() const {
+    const std::filesystem::path path = Path();
+    return std::any_of(m_books.begin(), m_books.end(), [&](const CRecipeBook* book) {
+        return book != m_editedBook && !book->Path().empty() && book->Path() == path;
+    });
 }
 
 void CRecipeOwnerPP::FillChapters() {

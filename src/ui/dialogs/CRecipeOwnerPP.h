@@ -62,6 +62,8 @@ protected:
 private:
     std::string Problems() const;
     bool BookNameTaken() const;
+    bool BookFileTaken() const;
+    bool MayReplaceFile();
     void FillChapters();
     QPushButton* AddButton(const char* name, const QString& text, int tip);
 
@@ -76,4 +78,6 @@ private:
     QPushButton* m_newChapter = nullptr;
     QLabel* m_sizeNote;
     std::function<std::size_t(const std::string& title)> m_sizeCounter;
+    // A file the user agreed to replace; not asked about again.
+    std::string m_confirmedPath;
 };

@@ -569,3 +569,31 @@ TEST_F(RecipeSheetsTest, AChaptersHandheldSizeCountsItsIntroduction) {
     m_sheets.ChapterSheet(m_chapter, nullptr);
     EXPECT_EQ(note, "This item will use 10202 bytes on a Palm OS device. 10000 bytes is the maximum.");
 }
+
+TEST_F(RecipeSheetsTest, ABookIsNotPutIntoAFileThatHoldsSomethingElse) {
+    TempDir dir;
+    const auto existing = dir.Write("kept.rcp", "another book");
+    m_prompts.QueueAnswer(PromptAnswer::No);
+    m_prompts.QueueAnswer(PromptAnswer::Yes);
+    m_sheets.SetRunner([&](CGenericPS& sheet) {
+        Child<QLineEdit>(sheet, "path", 0)->setText(QString::fromStdString(existing.string()));
+        EXPECT_NE(PressOk(sheet), QDialog::Accepted);
+        return PressOk(sheet);
+    });
+    EXPECT_EQ(m_sheets.BookSheet(nullptr), RecipeSheets::Added);
+    ASSERT_EQ(m_prompts.Questions().size(), 2U);
+    EXPECT_EQ(m_prompts.Questions()[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(m_doc.GetBooks().back()->Path(), existing);
+
+    CRecipeBook& first = *m_doc.GetBooks().front();
+    first.SetPath(dir / "family.rcp");
+    m_sheets.SetRunner([&](CGenericPS& sheet) {
+        Child<QLineEdit>(sheet, "path", 0)->setText(QString::fromStdString(existing.string()));
+        EXPECT_NE(PressOk(sheet), QDialog::Accepted);
+        return PressCancel(sheet);
+    });
+    EXPECT_EQ(m_sheets.BookSheet(&first), RecipeSheets::Cancelled);
+    EXPECT_EQ(m_prompts.Texts().back(),
+              "A recipe book with that filename already exists. \nPlease select a different file.\n");
+    EXPECT_EQ(first.Path(), dir / "family.rcp");
+}
