@@ -100,6 +100,12 @@ std::vector<CPicturePP::Picture> PicturesOf(const CRecipeObj& object) {
     return pictures;
 }
 
+// The chapter chosen on the title page; none for the top of the book.
+CRecipeChapter* ChosenChapter(const CRecipeBook& book, const CRecipeOwnerPP& owner) {
+    const int index = owner.SelectedChapter();
+    return index > 0 ? book.Chapters()[static_cast<std::size_t>(index - 1)].get() : nullptr;
+}
+
 // A chapter or book takes its title and introduction to the handheld.
 void CountIntroduction(CRecipeOwnerPP& owner, const CTextInputPP& introduction) {
     owner.SetSizeCounter([&introduction](const std::string& title) {
@@ -215,10 +221,8 @@ int RecipeSheets::RecipeSheet(CRecipe* recipe, CRecipeBook* book, CRecipeChapter
     }
     const bool defaultChanged = ApplySharedPages(target, shared, NodeKind::Recipe);
 
-    CRecipeBook* newBook = m_doc.GetBooks()[static_cast<std::size_t>(pages.owner->SelectedBook())].get();
-    const int chapterIndex = pages.owner->SelectedChapter();
-    CRecipeChapter* newChapter =
-        chapterIndex > 0 ? newBook->Chapters()[static_cast<std::size_t>(chapterIndex - 1)].get() : nullptr;
+    CRecipeBook* newBook = ChosenBook(*pages.owner);
+    CRecipeChapter* newChapter = ChosenChapter(*newBook, *pages.owner);
     m_added = &target;
     if (modify) {
         target.Touch();
@@ -271,7 +275,7 @@ int RecipeSheets::ChapterSheet(CRecipeChapter* chapter, CRecipeBook* book) {
     target.SetTitle(owner->Title());
     target.SetText(introduction->Text());
     const bool defaultChanged = ApplySharedPages(target, shared, NodeKind::Chapter);
-    CRecipeBook* newBook = m_doc.GetBooks()[static_cast<std::size_t>(owner->SelectedBook())].get();
+    CRecipeBook* newBook = ChosenBook(*owner);
     newBook->SetModified(true);
     m_added = &target;
     if (modify) {
@@ -421,6 +425,10 @@ int RecipeSheets::Run(CGenericPS& sheet, const char* pageKey, bool modify) {
     lastPages[pageKey] = sheet.ActivePageIndex();
     m_profile.WriteInt(kDialogsSection, pageKey, sheet.ActivePageIndex());
     return result;
+}
+
+CRecipeBook* RecipeSheets::ChosenBook(const CRecipeOwnerPP& owner) const {
+    return m_doc.GetBooks()[static_cast<std::size_t>(owner.SelectedBook())].get();
 }
 
 int RecipeSheets::BookIndex(const CRecipeBook* book) const {

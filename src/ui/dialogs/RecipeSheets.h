@@ -49,6 +49,8 @@ private:
 
     int Run(CGenericPS& sheet, const char* pageKey, bool modify);
     int BookIndex(const CRecipeBook* book) const;
+    // The book chosen on the title page, which validated the choice.
+    CRecipeBook* ChosenBook(const CRecipeOwnerPP& owner) const;
     SharedPages AddSharedPages(CGenericPS& sheet, const CRecipeObj& source, NodeKind kind,
                                const std::vector<std::string>& captions);
     // Stores icon and pictures; true when the kind's default icon changed.
