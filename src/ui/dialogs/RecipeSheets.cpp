@@ -117,7 +117,10 @@ void CountIntroduction(CRecipeOwnerPP& owner, const CTextInputPP& introduction) 
 // The title page keeps the user while it has problems, as on OK.
 void GuardTitlePage(CGenericPS& sheet) {
     auto* tabs = sheet.findChild<QTabWidget*>("tabs");
-    auto* owner = static_cast<CRecipeOwnerPP*>(sheet.Page(0));
+    auto* owner = qobject_cast<CRecipeOwnerPP*>(sheet.Page(0));
+    if (tabs == nullptr || owner == nullptr) {
+        return;
+    }
     auto previous = std::make_shared<int>(tabs->currentIndex());
     QObject::connect(tabs, &QTabWidget::currentChanged, &sheet, [tabs, owner, previous](int index) {
         const int left = std::exchange(*previous, index);

@@ -19,6 +19,7 @@
 #include "ui/dialogs/CRecipeIngredPP.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -596,4 +597,39 @@ TEST_F(RecipeSheetsTest, ABookIsNotPutIntoAFileThatHoldsSomethingElse) {
     EXPECT_EQ(m_prompts.Texts().back(),
               "A recipe book with that filename already exists. \nPlease select a different file.\n");
     EXPECT_EQ(first.Path(), dir / "family.rcp");
+}
+
+// Enter and Escape belong to the ingredient grid and its editor while the
+// user types, not to the sheet's OK and Cancel.
+TEST_F(RecipeSheetsTest, EnterAndEscapeInTheIngredientGridLeaveTheSheetOpen) {
+    CRecipe& recipe = *m_chapter->Recipes().front();
+    recipe.AppendIngredient(std::make_unique<CIngredient>("2", "C", "stock", 0));
+    m_sheets.SetRunner([](CGenericPS& sheet) {
+        sheet.show();
+        sheet.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&sheet));
+        sheet.SetActivePage(1);
+        auto* page = static_cast<CRecipeIngredPP*>(sheet.Page(1));
+        CSBGridEx* grid = page->Grid();
+        grid->SelectRow(0, true);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Return);
+        auto* editor = grid->viewport()->findChild<CInPlaceEdit*>();
+        EXPECT_NE(editor, nullptr);
+        if (editor == nullptr) {
+            return PressCancel(sheet);
+        }
+        QTest::keyClicks(editor, "3");
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_EQ(grid->GetCellText(0, CRecipeIngredPP::kAmountColumn), "3");
+
+        grid->BeginEdit(0, CRecipeIngredPP::kDescriptionColumn);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_EQ(grid->GetCellText(0, CRecipeIngredPP::kDescriptionColumn), "stock");
+        return PressOk(sheet);
+    });
+    EXPECT_EQ(m_sheets.RecipeSheet(&recipe, nullptr, nullptr), RecipeSheets::Changed);
+    EXPECT_EQ(PartsOf(recipe), (std::vector<IngredientParts>{{"3", "C", "stock"}}));
 }
