@@ -100,6 +100,7 @@ CRecipeIngredPP::CRecipeIngredPP(const UnitTables& units)
     connect(m_paste, &QPushButton::clicked, this, [this] { PasteText(QGuiApplication::clipboard()->text()); });
     connect(m_grid, &CGridEx::beginEditQuery, this, [](int, bool* refuse) { *refuse = false; });
     connect(m_grid, &CGridEx::insertRequested, this, &CRecipeIngredPP::OnInsertRequested);
+    connect(m_grid, &CGridEx::deleteRequested, this, &CRecipeIngredPP::DeleteLine);
     connect(m_grid, &CGridEx::editEnded, this, &CRecipeIngredPP::OnEditEnded);
     connect(m_grid, &CGridEx::rowTextColorQuery, this, [this](int row) {
         if (RowLine(row).link != 0) {

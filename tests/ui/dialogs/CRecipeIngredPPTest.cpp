@@ -226,3 +226,17 @@ TEST(CRecipeIngredPPWidthsTest, ColumnsStartAtAQuarterAndASixthAndThenKeepTheUse
     again.show();
     EXPECT_EQ(again.Grid()->columnWidth(CRecipeIngredPP::kAmountColumn), 33);
 }
+
+TEST_F(CRecipeIngredPPTest, TheDeleteAndInsertKeysRemoveAndOpenLines) {
+    m_page.show();
+    m_page.Grid()->SelectRow(1, true);
+    QTest::keyClick(m_page.Grid(), Qt::Key_Delete);
+    EXPECT_EQ(Descriptions(m_page), (std::vector<std::string>{"flour", "salt"}));
+
+    m_page.Grid()->SelectRow(1, true);
+    QTest::keyClick(m_page.Grid(), Qt::Key_Insert);
+    ASSERT_NE(Editor(m_page), nullptr);
+    QTest::keyClicks(Editor(m_page), "1 t cinnamon");
+    QTest::keyClick(Editor(m_page), Qt::Key_Return);
+    EXPECT_EQ(Descriptions(m_page), (std::vector<std::string>{"flour", "cinnamon", "salt"}));
+}
