@@ -29,6 +29,7 @@ namespace {
 constexpr int kButtonTips = 551;
 constexpr int kColumnCaptions = 552;
 constexpr int kCupAbbreviation = 239;
+// Lines linked to the nutrient database are drawn in blue.
 constexpr ColorRef kLinkedColor = Rgb(0, 0, 255);
 // The units menu in its order, by the string id of each abbreviation; the
 // unit's name is the string before it.

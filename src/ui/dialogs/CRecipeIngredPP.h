@@ -25,8 +25,6 @@ public:
     static constexpr int kAmountColumn = 1;
     static constexpr int kUnitColumn = 2;
     static constexpr int kDescriptionColumn = 3;
-    // Rows of ingredients linked to the nutrient database are drawn in blue.
-    static constexpr std::int32_t kLinkedColor = 0xFF0000;
 
     struct Line {
         IngredientParts parts;

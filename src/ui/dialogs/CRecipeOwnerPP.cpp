@@ -88,7 +88,9 @@ void CRecipeOwnerPP::SetBooks(const std::vector<CRecipeBook*>& books) {
     for (const CRecipeBook* book : m_books) {
         m_book->addItem(QString::fromStdString(book->Title()));
     }
-    m_book->setCurrentIndex(selected);
+    if (selected >= 0) {
+        m_book->setCurrentIndex(selected);
+    }
     m_book->blockSignals(false);
 }
 
