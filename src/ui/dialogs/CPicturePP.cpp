@@ -76,11 +76,15 @@ CPicturePP::CPicturePP(UserPrompts& prompts)
 void CPicturePP::SetPictures(const std::vector<Picture>& pictures) {
     m_list->clear();
     for (const Picture& picture : pictures) {
-        auto* item = new QListWidgetItem(QString::fromStdString(picture.path), m_list);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(picture.shown ? Qt::Checked : Qt::Unchecked);
+        AddItem(picture);
     }
     UpdateButtons();
+}
+
+void CPicturePP::AddItem(const Picture& picture) {
+    auto* item = new QListWidgetItem(QString::fromStdString(picture.path), m_list);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(picture.shown ? Qt::Checked : Qt::Unchecked);
 }
 
 std::vector<CPicturePP::Picture> CPicturePP::Pictures() const {
@@ -112,11 +116,7 @@ bool CPicturePP::AddPicture(const std::filesystem::path& path) {
         m_prompts.Message(NotAPicture(path).toStdString(), PromptIcon::Warning);
         return false;
     }
-    SetPictures([&] {
-        auto pictures = Pictures();
-        pictures.push_back({path.string(), true});
-        return pictures;
-    }());
+    AddItem({path.string(), true});
     m_list->setCurrentRow(m_list->count() - 1);
     return true;
 }

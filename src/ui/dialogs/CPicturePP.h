@@ -40,6 +40,7 @@ public:
     QLabel* Preview() const { return m_preview; }
 
 private:
+    void AddItem(const Picture& picture);
     void ShowSelected();
     void UpdateButtons();
 
