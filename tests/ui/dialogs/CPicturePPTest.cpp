@@ -70,3 +70,13 @@ TEST_F(CPicturePPTest, DeleteSelectsThePictureNowInItsPlace) {
     EXPECT_FALSE(m_page.findChild<QPushButton*>("delete")->isEnabled());
     EXPECT_TRUE(m_page.Pictures().empty());
 }
+
+TEST_F(CPicturePPTest, ClearingAPicturesTickKeepsItButHidesItFromThePage) {
+    m_page.SetPictures({{"/pictures/a.png", true}, {"/pictures/b.png", false}});
+    auto* list = m_page.findChild<QListWidget*>("pictures");
+    EXPECT_EQ(list->item(1)->checkState(), Qt::Unchecked);
+    list->item(0)->setCheckState(Qt::Unchecked);
+    list->item(1)->setCheckState(Qt::Checked);
+    EXPECT_EQ(m_page.Pictures(),
+              (std::vector<CPicturePP::Picture>{{"/pictures/a.png", false}, {"/pictures/b.png", true}}));
+}
