@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kRecipeDefault = 4;
 constexpr int kApple = 100;
-constexpr int kCake = 175;
+constexpr int kCookies = 175;
 
 } // namespace
 
@@ -32,13 +32,13 @@ TEST(CIconPPTest, TickingDefaultMakesTheChoiceTheDefaultAndClearingItGoesBack) {
     EXPECT_EQ(page.DefaultIcon(), kApple);
     EXPECT_EQ(page.StoredIcon(), -1);
 
-    page.SelectIcon(kCake);
+    page.SelectIcon(kCookies);
     EXPECT_FALSE(page.findChild<QCheckBox*>("default")->isChecked());
     page.SetDefaultTicked(true);
-    EXPECT_EQ(page.DefaultIcon(), kCake);
+    EXPECT_EQ(page.DefaultIcon(), kCookies);
     page.SetDefaultTicked(false);
     EXPECT_EQ(page.DefaultIcon(), kApple);
-    EXPECT_EQ(page.StoredIcon(), kCake);
+    EXPECT_EQ(page.StoredIcon(), kCookies);
 }
 
 TEST(CIconPPTest, TabsListTheCategoriesAndTheCategoryShownIsKeptForTheRun) {

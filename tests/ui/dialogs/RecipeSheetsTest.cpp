@@ -278,7 +278,7 @@ namespace {
 constexpr int kRecipeIconPage = 5;
 constexpr int kRecipePicturePage = 6;
 constexpr int kContainerIconPage = 2;
-constexpr int kCake = 175;
+constexpr int kCookies = 175;
 
 } // namespace
 
@@ -291,13 +291,13 @@ TEST_F(RecipeSheetsTest, TheIconEqualToTheDefaultIsStoredAsNoneAndANewDefaultIsR
 
     m_sheets.SetRunner([](CGenericPS& sheet) {
         auto* icons = static_cast<CIconPP*>(sheet.Page(kRecipeIconPage));
-        icons->SelectIcon(kCake);
+        icons->SelectIcon(kCookies);
         icons->SetDefaultTicked(true);
         return PressOk(sheet);
     });
     EXPECT_EQ(m_sheets.RecipeSheet(&recipe, nullptr, nullptr), RecipeSheets::DefaultIconChanged);
     EXPECT_EQ(recipe.Icon(), -1);
-    EXPECT_EQ(m_settings.m_defaultRecipeIcon, kCake);
+    EXPECT_EQ(m_settings.m_defaultRecipeIcon, kCookies);
     EXPECT_EQ(m_settings.m_defaultChapterIcon, 2);
 }
 
@@ -341,7 +341,7 @@ TEST_F(RecipeSheetsTest, CancelLeavesPicturesIngredientsAndTheDefaultIconAlone) 
         ingredients->UnitsMenu()->actions().back()->trigger();
         ingredients->PasteText("1 onion\n");
         auto* icons = static_cast<CIconPP*>(sheet.Page(kRecipeIconPage));
-        icons->SelectIcon(kCake);
+        icons->SelectIcon(kCookies);
         icons->SetDefaultTicked(true);
         QTest::mouseClick(sheet.Page(kRecipePicturePage)->findChild<QPushButton*>("new"), Qt::LeftButton);
         return PressCancel(sheet);
@@ -453,7 +453,7 @@ TEST_F(RecipeSheetsTest, AChapterAndABookKeepTheirIconsAndPictures) {
     const auto picture = WriteTestPicture(dir, "cover.png");
     m_prompts.QueueFiles({picture});
     m_sheets.SetRunner([](CGenericPS& sheet) {
-        static_cast<CIconPP*>(sheet.Page(kContainerIconPage))->SelectIcon(kCake);
+        static_cast<CIconPP*>(sheet.Page(kContainerIconPage))->SelectIcon(kCookies);
         QTest::mouseClick(sheet.Page(kContainerIconPage + 1)->findChild<QPushButton*>("new"), Qt::LeftButton);
         Child<QLineEdit>(sheet, "path", 0)->setText("/tmp/cakes.rcp");
         SetTitle(sheet, "Cakes");
@@ -461,17 +461,17 @@ TEST_F(RecipeSheetsTest, AChapterAndABookKeepTheirIconsAndPictures) {
     });
     EXPECT_EQ(m_sheets.BookSheet(nullptr), RecipeSheets::Added);
     const CRecipeBook& book = *m_doc.GetBooks().back();
-    EXPECT_EQ(book.Icon(), kCake);
+    EXPECT_EQ(book.Icon(), kCookies);
     ASSERT_EQ(book.Pictures().size(), 1U);
     EXPECT_EQ(book.Pictures()[0].Path(), picture.string());
     EXPECT_TRUE(book.Modified());
 
     m_sheets.SetRunner([](CGenericPS& sheet) {
-        static_cast<CIconPP*>(sheet.Page(kContainerIconPage))->SelectIcon(kCake);
+        static_cast<CIconPP*>(sheet.Page(kContainerIconPage))->SelectIcon(kCookies);
         return PressOk(sheet);
     });
     EXPECT_EQ(m_sheets.ChapterSheet(m_chapter, nullptr), RecipeSheets::Changed);
-    EXPECT_EQ(m_chapter->Icon(), kCake);
+    EXPECT_EQ(m_chapter->Icon(), kCookies);
 }
 
 // The document opens the sheets for its commands and the "#MOD" link, and
