@@ -47,7 +47,7 @@ void CSavorbridgeDoc::OnNewChapter() {
         Prompts().Message(StringTable::Get(kNeedBookForChapter), PromptIcon::Information);
         return;
     }
-    RunSheet([this](RecipeSheets& sheets) { return sheets.ChapterSheet(nullptr, GetBooks().front().get()); });
+    RunSheet([this](RecipeSheets& sheets) { return sheets.ChapterSheet(nullptr, CurrentBook()); });
 }
 
 void CSavorbridgeDoc::OnNewRecipe() {
@@ -55,7 +55,7 @@ void CSavorbridgeDoc::OnNewRecipe() {
         Prompts().Message(StringTable::Get(kNeedBookForRecipe), PromptIcon::Information);
         return;
     }
-    RunSheet([this](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, GetBooks().front().get(), nullptr); });
+    RunSheet([this](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, CurrentBook(), CurrentChapter()); });
 }
 
 void CSavorbridgeDoc::OnProperties(CRecipeObj& object) {
@@ -96,9 +96,35 @@ void CSavorbridgeDoc::RunSheet(const std::function<int(RecipeSheets&)>& open) {
     }
     RecipeSheets sheets(*this, Settings(), *m_profile, Prompts());
     sheets.SetParent(m_dialogParent);
-    if (open(sheets) != RecipeSheets::Cancelled) {
-        emit booksChanged();
+    if (m_sheetRunner) {
+        sheets.SetRunner(m_sheetRunner);
     }
+    const int result = open(sheets);
+    if (result == RecipeSheets::Cancelled) {
+        return;
+    }
+    emit booksChanged();
+    if (result == RecipeSheets::Added && sheets.AddedItem() != nullptr) {
+        Display(sheets.AddedItem());
+        return;
+    }
+    Redisplay();
+}
+
+CRecipeBook* CSavorbridgeDoc::CurrentBook() const {
+    const auto* object = dynamic_cast<const CRecipeObj*>(m_current);
+    if (object != nullptr && object->OwningBook() != nullptr) {
+        return object->OwningBook();
+    }
+    return GetBooks().empty() ? nullptr : GetBooks().front().get();
+}
+
+CRecipeChapter* CSavorbridgeDoc::CurrentChapter() const {
+    if (auto* chapter = dynamic_cast<CRecipeChapter*>(m_current)) {
+        return chapter;
+    }
+    const auto* recipe = dynamic_cast<const CRecipe*>(m_current);
+    return recipe != nullptr ? recipe->Chapter() : nullptr;
 }
 
 void CSavorbridgeDoc::NotAvailableYet(const char* what) {

@@ -4,12 +4,12 @@
 #include "app/CSBDocBase.h"
 #include "app/WorkspaceObserver.h"
 
+#include "ui/dialogs/RecipeSheets.h"
+
 #include <QObject>
 
 #include <filesystem>
 #include <functional>
-
-class RecipeSheets;
 
 // The one document of the running program: the workspace model with the
 // file commands, telling the windows about its changes through signals.
@@ -37,6 +37,9 @@ public:
 
     // The menu file is read at start when there is one; its absence is no error.
     void LoadMenuFileAtStart();
+
+    // How the recipe, chapter and book sheets run; tests answer them here.
+    void SetSheetRunner(RecipeSheets::Runner runner) { m_sheetRunner = std::move(runner); }
 
     void OnNewBook();
     void OnNewChapter();
@@ -79,11 +82,16 @@ private:
     void BookWritten(CRecipeBook&) override { emit booksChanged(); }
     void MenusChanged() override { emit menusChanged(); }
     void RunSheet(const std::function<int(RecipeSheets&)>& open);
+    // Where a new chapter or recipe goes: the book and chapter of the item
+    // on show, else the first book.
+    CRecipeBook* CurrentBook() const;
+    CRecipeChapter* CurrentChapter() const;
 
     static CSavorbridgeDoc* s_instance;
     CCheckBooksDlg m_checklist;
     std::filesystem::path m_programFolder;
     Profile* m_profile;
     QWidget* m_dialogParent = nullptr;
+    RecipeSheets::Runner m_sheetRunner;
     CObject* m_current = nullptr;
 };

@@ -133,15 +133,29 @@ const char* CSettings::StyleName(int index) {
     return kStyleNames[index];
 }
 
-int CSettings::DefaultIcon(int kind) const {
+namespace {
+
+// The default icon member of a node kind, for reading and for writing.
+template <typename Settings>
+auto& DefaultIconOf(Settings& settings, int kind) {
     switch (kind) {
     case 1:
-        return m_defaultBookIcon;
+        return settings.m_defaultBookIcon;
     case 2:
-        return m_defaultChapterIcon;
+        return settings.m_defaultChapterIcon;
     default:
-        return m_defaultRecipeIcon;
+        return settings.m_defaultRecipeIcon;
     }
+}
+
+} // namespace
+
+int CSettings::DefaultIcon(int kind) const {
+    return DefaultIconOf(*this, kind);
+}
+
+void CSettings::SetDefaultIcon(int kind, int icon) {
+    DefaultIconOf(*this, kind) = icon;
 }
 
 void CSettings::Load(const Profile& profile) {

@@ -79,6 +79,7 @@ public:
     // The icon shown for a node of the kind (1 book, 2 chapter, 3 recipe)
     // whose own icon is -1.
     int DefaultIcon(int kind) const;
+    void SetDefaultIcon(int kind, int icon);
 
     std::vector<KnownBook> m_books;
     int m_appendItemsToView = 0;

@@ -799,6 +799,11 @@ void CGridEx::MoveToCell(int row, int column, int step) {
         if (row < 0 || row >= GetRowCount() || columns == 0) {
             return;
         }
+        // BeginEdit passes a narrow or hidden cell on to its right; moving
+        // left that would open the cell just left, so such a cell is skipped.
+        if (step < 0 && FirstEditableColumn(column) != column) {
+            continue;
+        }
         if (row != startRow) {
             SelectRowAlone(row);
         }

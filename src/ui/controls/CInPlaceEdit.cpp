@@ -63,6 +63,10 @@ void CInPlaceEdit::keyReleaseEvent(QKeyEvent* event) {
 
 void CInPlaceEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    // A completion popup of the box takes the focus for a moment only.
+    if (event->reason() == Qt::PopupFocusReason) {
+        return;
+    }
     Finish(!m_escaped);
 }
 

@@ -11,6 +11,7 @@ class CRecipeBook;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class UserPrompts;
 
 // The title page of the recipe, chapter and book sheets: the title, and
@@ -23,6 +24,9 @@ public:
     static constexpr int kRecipeTemplate = 1017;
 
     CRecipeOwnerPP(int templateId, const std::vector<CRecipeBook*>& books, UserPrompts& prompts);
+
+    // The open books again, after one was added while the page was open.
+    void SetBooks(const std::vector<CRecipeBook*>& books);
 
     void SetTitle(const std::string& title);
     std::string Title() const;
@@ -43,6 +47,13 @@ public:
     }
     QString SizeNote() const;
 
+    // What "New..." beside the book and the chapter do; without one the
+    // button is not shown.
+    void SetNewBookAction(std::function<void()> action);
+    void SetNewChapterAction(std::function<void()> action);
+    // The save-file dialog of "Browse".
+    void BrowseForFile();
+
     bool OnApply() override;
 
 protected:
@@ -51,7 +62,10 @@ protected:
 private:
     std::string Problems() const;
     bool BookNameTaken() const;
+    bool BookFileTaken() const;
+    bool MayReplaceFile();
     void FillChapters();
+    QPushButton* AddButton(const char* name, const QString& text, int tip);
 
     std::vector<CRecipeBook*> m_books;
     UserPrompts& m_prompts;
@@ -60,6 +74,10 @@ private:
     QLineEdit* m_path = nullptr;
     QComboBox* m_book = nullptr;
     QComboBox* m_chapter = nullptr;
+    QPushButton* m_newBook = nullptr;
+    QPushButton* m_newChapter = nullptr;
     QLabel* m_sizeNote;
     std::function<std::size_t(const std::string& title)> m_sizeCounter;
+    // A file the user agreed to replace; not asked about again.
+    std::string m_confirmedPath;
 };
