@@ -7,7 +7,10 @@
 #include "platform/StringTable.h"
 #include "ui/dialogs/RecipeSheets.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QTimer>
 
 CSavorbridgeDoc* CSavorbridgeDoc::s_instance = nullptr;
 
@@ -137,4 +140,46 @@ void CSavorbridgeDoc::BookAboutToClose(CRecipeBook& book) {
         m_current = nullptr;
     }
     emit bookClosing(&book);
+}
+
+void CSavorbridgeDoc::ObjectAboutToDelete(CRecipeObj& object) {
+    const auto* shown = dynamic_cast<const CRecipe*>(m_current);
+    if (m_current == &object || (shown != nullptr && shown->Chapter() == &object)) {
+        m_current = nullptr;
+        // The page goes home once the object is gone.
+        QTimer::singleShot(0, this, [this] {
+            if (m_current == nullptr) {
+                emit displayRequested(nullptr);
+            }
+        });
+    }
+    emit objectDeleting(&object);
+}
+
+void CSavorbridgeDoc::CopyItemToClipboard(bool cut) {
+    const std::string text = CopyCurrent(cut);
+    if (!text.empty()) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+}
+
+void CSavorbridgeDoc::OnPasteItem() {
+    CRecipeBook* source = Remembered() != nullptr ? Remembered()->OwningBook() : nullptr;
+    CRecipeObj* copy = Paste();
+    if (copy == nullptr) {
+        return;
+    }
+    emit objectChanged(copy->OwningBook());
+    if (source != nullptr && source != copy->OwningBook()) {
+        emit objectChanged(source);
+    }
+}
+
+void CSavorbridgeDoc::SetPortion(int numerator, int denominator) {
+    if (numerator <= 0 || denominator <= 0) {
+        return;
+    }
+    m_portionNumerator = numerator;
+    m_portionDenominator = denominator;
+    emit portionChanged(numerator, denominator);
 }
