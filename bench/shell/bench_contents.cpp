@@ -4,7 +4,6 @@
 #include "app/CSettings.h"
 #include "search/CContentsPP.h"
 
-#include <QApplication>
 #include <QMainWindow>
 #include <QTreeWidget>
 
@@ -50,12 +49,3 @@ void BuildContents(benchmark::State& state) {
 BENCHMARK(BuildContents)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
