@@ -65,6 +65,9 @@ public:
     // The one place that says a part is not built yet, so nothing fakes a result.
     void NotAvailableYet(const char* what);
 
+    // A chapter or recipe the user just made: the Contents tree shows and selects it.
+    void AnnounceAdded(CRecipeObj& object) { emit objectAdded(&object); }
+
     // Cut, copy and paste of the Contents tree's items; the text goes to the clipboard.
     void OnCutItem() { CopyItemToClipboard(true); }
     void OnCopyItem() { CopyItemToClipboard(false); }

@@ -5,8 +5,10 @@
 #include "app/CommandIds.h"
 #include "model/CRecipeBook.h"
 #include "search/CContentsPP.h"
+#include "support/QtViewBody.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/views/CPortionCtrl.h"
+#include "ui/views/CSBHtmlViewM.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -147,6 +149,38 @@ TEST_F(CLeftViewTest, ContextMenuCommandsLeaveThroughThePane) {
     emit m_view->Contents().commandRequested(CommandId::kSortItems);
     ASSERT_EQ(requested.count(), 1);
     EXPECT_EQ(requested.front().front().toInt(), CommandId::kSortItems);
+}
+
+} // namespace
+
+namespace {
+
+constexpr int kWait = 20000;
+
+TEST(PortionDisplayTest, StepsScaleTheRecipeOnDisplay) {
+    CSettings settings;
+    ScriptedPrompts prompts;
+    CSavorbridgeDoc doc(settings, prompts, nullptr);
+    auto book = std::make_unique<CRecipeBook>(100);
+    auto recipe = std::make_unique<CRecipe>();
+    recipe->SetTitle("Dough");
+    recipe->AppendIngredient(std::make_unique<CIngredient>("37", "g", "yeast"));
+    CRecipe& dough = book->AddRecipe(std::move(recipe));
+    doc.AppendBook(std::move(book));
+    CLeftView pane(doc);
+    CSBHtmlViewM display(doc);
+    display.resize(600, 400);
+    display.show();
+    QSignalSpy complete(&display, &CHtmlView::documentComplete);
+    display.OnInitialUpdate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return complete.count() > 0; }, kWait));
+    doc.Display(&dough);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return WaitForBodyHtml(display, kWait).contains("yeast"); }, kWait));
+    EXPECT_FALSE(WaitForBodyHtml(display, kWait).contains("74"));
+
+    pane.findChild<CPortionCtrl*>("portionEdit")->stepBy(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return WaitForBodyHtml(display, kWait).contains("74"); }, kWait));
+    EXPECT_EQ(doc.CurrentItem(), &dough);
 }
 
 } // namespace
