@@ -137,6 +137,7 @@ void CContentsPP::BuildTree() {
             window->statusBar(), QString::fromStdString(StringTable::List(kStringBuildingList).at(kBuildingContents)),
             CountItems(books));
     }
+    CancelDrag();
     m_quiet = true;
     m_tree->setUpdatesEnabled(false);
     m_tree->clear();
@@ -276,6 +277,7 @@ void CContentsPP::RemoveObject(CRecipeObj* object) {
         return;
     }
     const bool wasCurrent = m_tree->currentItem() == item;
+    CancelDrag();
     m_quiet = true;
     delete item;
     m_quiet = false;
@@ -670,6 +672,14 @@ void CContentsPP::Highlight(QTreeWidgetItem* item) {
         item->setBackground(0, palette().color(QPalette::Highlight).lighter(160));
     }
     m_quiet = false;
+}
+
+// The nodes a drag holds on to are about to go.
+void CContentsPP::CancelDrag() {
+    if (m_dragging) {
+        EndDrag();
+    }
+    m_pressed = nullptr;
 }
 
 void CContentsPP::EndDrag() {

@@ -98,6 +98,7 @@ private:
     void StartDrag();
     void Highlight(QTreeWidgetItem* item);
     void EndDrag();
+    void CancelDrag();
 
     CSavorbridgeDoc& m_doc;
     QTreeWidget* m_tree;

@@ -204,6 +204,17 @@ TEST_F(CContentsPPTest, DeleteAsksAndRemovesTheNode) {
     EXPECT_EQ(m_page->CurrentObject(), CContentsPP::ObjectOf(Tree().currentItem()));
 }
 
+TEST_F(CContentsPPTest, DeletingTheShownRecipeSendsTheDisplayHome) {
+    Select(m_books.gazpacho);
+    ASSERT_EQ(m_doc.CurrentItem(), m_books.gazpacho);
+    QSignalSpy displayed(&m_doc, &CSavorbridgeDoc::displayRequested);
+    m_prompts.QueueAnswer(PromptAnswer::Yes);
+    ASSERT_TRUE(m_page->OnCommand(CommandId::kDelete));
+    EXPECT_EQ(m_doc.CurrentItem(), nullptr);
+    ASSERT_TRUE(displayed.wait(1000));
+    EXPECT_EQ(displayed.back().front().value<CObject*>(), nullptr);
+}
+
 TEST_F(CContentsPPTest, SortItemsOrdersTheCurrentChapter) {
     CommandState state;
     Select(m_books.tomato);

@@ -46,6 +46,12 @@ CLeftView::CLeftView(CSavorbridgeDoc& doc, QWidget* parent)
     connect(m_portion, &CPortionCtrl::portionChanged, &m_doc, &CSavorbridgeDoc::SetPortion);
     connect(m_pages, &QTabWidget::currentChanged, this, &CLeftView::OnPageChanged);
     m_portion->SetValue({m_doc.PortionNumerator(), m_doc.PortionDenominator()});
+    // Until the main window routes the whole command set, the pane answers for what it knows.
+    SetCommandStateSource([this](int id) {
+        CommandState state;
+        OnUpdateCommand(id, state);
+        return state;
+    });
     UpdateHistoryButtons();
     OnPageChanged(m_pages->currentIndex());
 }

@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -142,6 +143,20 @@ TEST_F(CLeftViewTest, StartSelectsAndShowsTheFirstItem) {
     m_view->OnInitialUpdate();
     EXPECT_EQ(m_view->Contents().CurrentObject(), m_book);
     EXPECT_EQ(m_doc.CurrentItem(), m_book);
+}
+
+TEST_F(CLeftViewTest, ContextMenuShowsWhatThePaneCanDo) {
+    m_view->Contents().Tree()->setCurrentItem(m_view->Contents().FindItem(m_recipe));
+    const auto menu = m_view->Contents().BuildContextMenu(m_recipe);
+    std::map<int, bool> enabled;
+    for (const QAction* action : menu->actions()) {
+        enabled[action->data().toInt()] = action->isEnabled();
+    }
+    EXPECT_TRUE(enabled[CommandId::kViewItem]);
+    EXPECT_TRUE(enabled[CommandId::kProperties]);
+    EXPECT_TRUE(enabled[CommandId::kDelete]);
+    EXPECT_FALSE(enabled[CommandId::kAddToFavorites]);
+    EXPECT_FALSE(enabled[CommandId::kSortItems]);
 }
 
 TEST_F(CLeftViewTest, ContextMenuCommandsLeaveThroughThePane) {
