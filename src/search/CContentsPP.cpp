@@ -9,6 +9,7 @@
 #include "ui/controls/CProgressBar.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -108,6 +109,7 @@ CContentsPP::CContentsPP(CSavorbridgeDoc& doc, QWidget* parent)
     m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tree->viewport()->installEventFilter(this);
+    m_tree->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
@@ -592,6 +594,9 @@ bool CContentsPP::Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
 }
 
 bool CContentsPP::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tree && event->type() == QEvent::KeyPress) {
+        return OnKeyPress(static_cast<QKeyEvent*>(event)->key());
+    }
     if (watched != m_tree->viewport()) {
         return CCmdPP::eventFilter(watched, event);
     }
@@ -609,6 +614,15 @@ bool CContentsPP::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+// Escape gives up a drag where it is.
+bool CContentsPP::OnKeyPress(int key) {
+    if (key != Qt::Key_Escape || !m_dragging) {
+        return false;
+    }
+    CancelDrag();
+    return true;
 }
 
 // The press itself still selects the node; only a move turns it into a drag.

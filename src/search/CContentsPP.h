@@ -92,6 +92,7 @@ private:
     void DeleteCurrent();
     void SortCurrent();
 
+    bool OnKeyPress(int key);
     bool OnMousePress(const QPoint& position);
     bool OnMouseMove(const QPoint& position);
     bool OnMouseRelease(const QPoint& position);

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -259,6 +260,16 @@ TEST_F(CContentsPPTest, DraggingARecipeOntoARecipeOfAnotherChapterMovesIt) {
     EXPECT_EQ(Item(m_books.soups)->text(0), "Soups *");
     EXPECT_EQ(Item(m_books.cold)->background(0), QBrush());
     EXPECT_EQ(Tree().findChild<QWidget*>("dragImage"), nullptr);
+}
+
+TEST_F(CContentsPPTest, EscapeGivesUpADrag) {
+    SendMouse(QEvent::MouseButtonPress, Item(m_books.cold), Qt::LeftButton);
+    SendMouse(QEvent::MouseMove, Item(m_books.bakes), Qt::LeftButton);
+    EXPECT_NE(Item(m_books.bakes)->background(0), QBrush());
+    QTest::keyClick(&Tree(), Qt::Key_Escape);
+    SendMouse(QEvent::MouseButtonRelease, Item(m_books.bakes), Qt::NoButton);
+    EXPECT_EQ(m_books.cold->Book(), m_books.soups);
+    EXPECT_EQ(Item(m_books.bakes)->background(0), QBrush());
 }
 
 TEST_F(CContentsPPTest, AChapterDroppedOnARecipeLandsInThatRecipesBook) {
