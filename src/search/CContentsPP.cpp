@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -96,6 +98,19 @@ QString WithoutModifiedMark(QString text) {
     return text;
 }
 
+// The label editor starts from the name alone, without the mark of unsaved changes.
+class LabelDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        QStyledItemDelegate::setEditorData(editor, index);
+        if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            edit->setText(WithoutModifiedMark(edit->text()));
+        }
+    }
+};
+
 } // namespace
 
 CContentsPP::CContentsPP(CSavorbridgeDoc& doc, QWidget* parent)
@@ -108,6 +123,7 @@ CContentsPP::CContentsPP(CSavorbridgeDoc& doc, QWidget* parent)
     m_tree->setUniformRowHeights(true);
     m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tree->setItemDelegate(new LabelDelegate(m_tree));
     m_tree->viewport()->installEventFilter(this);
     m_tree->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);

@@ -192,6 +192,15 @@ TEST_F(CContentsPPTest, RenameAndDeleteFollowTheEditingRules) {
     EXPECT_NE(Tree().viewport()->findChild<QLineEdit*>(), nullptr);
 }
 
+TEST_F(CContentsPPTest, TheLabelEditorHoldsTheNameWithoutTheMark) {
+    m_doc.MarkChanged(*m_books.soups);
+    Select(m_books.soups);
+    m_page->Rename();
+    auto* editor = Tree().viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "Soups");
+}
+
 TEST_F(CContentsPPTest, DeleteAsksAndRemovesTheNode) {
     Select(m_books.hot);
     m_prompts.QueueAnswer(PromptAnswer::No);
