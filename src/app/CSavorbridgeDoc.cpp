@@ -50,7 +50,8 @@ void CSavorbridgeDoc::OnNewChapter() {
         Prompts().Message(StringTable::Get(kNeedBookForChapter), PromptIcon::Information);
         return;
     }
-    RunSheet([this](RecipeSheets& sheets) { return sheets.ChapterSheet(nullptr, GetBooks().front().get()); });
+    CRecipeBook* book = BookForNewItems();
+    RunSheet([book](RecipeSheets& sheets) { return sheets.ChapterSheet(nullptr, book); });
 }
 
 void CSavorbridgeDoc::OnNewRecipe() {
@@ -58,7 +59,15 @@ void CSavorbridgeDoc::OnNewRecipe() {
         Prompts().Message(StringTable::Get(kNeedBookForRecipe), PromptIcon::Information);
         return;
     }
-    RunSheet([this](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, GetBooks().front().get(), nullptr); });
+    CRecipeBook* book = BookForNewItems();
+    CRecipeChapter* chapter =
+        CurrentChapter() != nullptr && CurrentChapter()->Book() == book ? CurrentChapter() : nullptr;
+    RunSheet([book, chapter](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, book, chapter); });
+}
+
+// New items go where the user is in the Contents tree, else into the first book.
+CRecipeBook* CSavorbridgeDoc::BookForNewItems() const {
+    return CurrentBook() != nullptr ? CurrentBook() : GetBooks().front().get();
 }
 
 void CSavorbridgeDoc::OnProperties(CRecipeObj& object) {

@@ -99,6 +99,7 @@ private:
     void ObjectAdded(CRecipeObj& object) override { emit objectAdded(&object); }
     void ObjectAboutToDelete(CRecipeObj& object) override;
     void CopyItemToClipboard(bool cut);
+    CRecipeBook* BookForNewItems() const;
     void RunSheet(const std::function<int(RecipeSheets&)>& open);
 
     static CSavorbridgeDoc* s_instance;
