@@ -7,14 +7,19 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TwoBooks.h"
 #include "ui/controls/CIconList.h"
+#include "ui/controls/CProgressBar.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -24,6 +29,21 @@ namespace {
 QImage ImageOf(const QIcon& icon, QIcon::Mode mode) {
     return icon.pixmap(QSize(CIconList::kWidth, CIconList::kHeight), mode).toImage();
 }
+
+// Notes the label and range of every progress bar that comes into the status bar.
+class ProgressWatcher : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
+            if (auto* bar = dynamic_cast<CProgressBar*>(static_cast<QChildEvent*>(event)->child())) {
+                seen.emplace_back(bar->findChild<QLabel*>("progressLabel")->text(), bar->Bar()->maximum());
+            }
+        }
+        return false;
+    }
+
+    std::vector<std::pair<QString, int>> seen;
+};
 
 class CContentsPPTest : public ::testing::Test {
 protected:
@@ -77,6 +97,15 @@ TEST_F(CContentsPPTest, TreeShowsBooksChaptersThenLooseRecipes) {
     EXPECT_EQ(Labels(Tree().topLevelItem(1)), std::vector<std::string>{"Bread"});
     EXPECT_EQ(Labels(Item(m_books.bread)), std::vector<std::string>{"Rye"});
     EXPECT_EQ(CContentsPP::ObjectOf(Item(m_books.gazpacho)), m_books.gazpacho);
+}
+
+TEST_F(CContentsPPTest, BuildingShowsItsProgressInTheStatusBar) {
+    ProgressWatcher watcher;
+    m_window.statusBar()->installEventFilter(&watcher);
+    m_page->BuildTree();
+    const std::vector<std::pair<QString, int>> expected = {{"Building contents", 10}};
+    EXPECT_EQ(watcher.seen, expected);
+    EXPECT_EQ(m_window.statusBar()->currentMessage(), CProgressBar::kIdleText);
 }
 
 TEST_F(CContentsPPTest, TheSampleBookAppearsWhole) {
