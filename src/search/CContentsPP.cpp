@@ -146,21 +146,39 @@ CContentsPP::CContentsPP(CSavorbridgeDoc& doc, QWidget* parent)
 
 CContentsPP::~CContentsPP() = default;
 
+// The progress bar lets the window paint while the tree fills, and whatever
+// runs then may ask for the tree again: that request is served afterwards.
 void CContentsPP::BuildTree() {
-    const auto& books = m_doc.GetBooks();
+    if (m_building) {
+        m_buildAgain = true;
+        return;
+    }
+    m_building = true;
+    do {
+        m_buildAgain = false;
+        FillTree();
+    } while (m_buildAgain);
+    m_building = false;
+}
+
+void CContentsPP::FillTree() {
+    std::vector<CRecipeBook*> books;
+    for (const auto& book : m_doc.GetBooks()) {
+        books.push_back(book.get());
+    }
     auto* window = qobject_cast<QMainWindow*>(this->window());
     std::unique_ptr<CProgressBar> progress;
     if (window != nullptr) {
         progress = std::make_unique<CProgressBar>(
             window->statusBar(), QString::fromStdString(StringTable::List(kStringBuildingList).at(kBuildingContents)),
-            CountItems(books));
+            CountItems(m_doc.GetBooks()));
     }
     CancelDrag();
     m_quiet = true;
     m_tree->setUpdatesEnabled(false);
     m_tree->clear();
     m_flagged = nullptr;
-    for (const auto& book : books) {
+    for (CRecipeBook* book : books) {
         m_tree->addTopLevelItem(NewBookSubtree(*book, progress.get()));
     }
     for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {

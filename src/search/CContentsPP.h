@@ -71,6 +71,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FillTree();
     QTreeWidgetItem* NewItem(CRecipeObj& object);
     QTreeWidgetItem* NewSubtree(CRecipeObj& object);
     QTreeWidgetItem* NewBookSubtree(CRecipeBook& book, CProgressBar* progress);
@@ -106,6 +107,8 @@ private:
     CRecipeObj* m_current = nullptr;
     // Set while the page changes the tree itself, so its signals are not the user's doing.
     bool m_quiet = false;
+    bool m_building = false;
+    bool m_buildAgain = false;
     QTreeWidgetItem* m_flagged = nullptr;
     std::map<int, QIcon> m_icons;
     std::function<CommandState(int)> m_stateSource;
