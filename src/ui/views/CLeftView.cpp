@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,6 +44,10 @@ CLeftView::CLeftView(CSavorbridgeDoc& doc, QWidget* parent)
     connect(m_back, &QPushButton::clicked, &m_doc, &CSavorbridgeDoc::OnBack);
     connect(m_forward, &QPushButton::clicked, &m_doc, &CSavorbridgeDoc::OnForward);
     connect(&m_doc, &CSavorbridgeDoc::displayRequested, this, &CLeftView::UpdateHistoryButtons);
+    // The history forgets what is deleted only after these signals, so the buttons look once it has.
+    const auto updateLater = [this] { QTimer::singleShot(0, this, &CLeftView::UpdateHistoryButtons); };
+    connect(&m_doc, &CSavorbridgeDoc::objectDeleting, this, updateLater);
+    connect(&m_doc, &CSavorbridgeDoc::bookClosing, this, updateLater);
     connect(m_portion, &CPortionCtrl::portionChanged, &m_doc, &CSavorbridgeDoc::SetPortion);
     connect(m_pages, &QTabWidget::currentChanged, this, &CLeftView::OnPageChanged);
     m_portion->SetValue({m_doc.PortionNumerator(), m_doc.PortionDenominator()});

@@ -118,6 +118,15 @@ TEST_F(CLeftViewTest, HistoryButtonsFollowTheDisplayHistory) {
     EXPECT_FALSE(Button("forwardButton").isEnabled());
 }
 
+TEST_F(CLeftViewTest, HistoryButtonsForgetDeletedItems) {
+    m_doc.Display(m_recipe);
+    m_doc.Display(m_book);
+    ASSERT_TRUE(Button("backButton").isEnabled());
+    m_prompts.QueueAnswer(PromptAnswer::Yes);
+    ASSERT_TRUE(m_doc.DeleteObject(*m_recipe));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Button("backButton").isEnabled(); }, 1000));
+}
+
 TEST_F(CLeftViewTest, TheActivePageIsOfferedCommandsFirst) {
     m_view->Contents().Tree()->setCurrentItem(m_view->Contents().FindItem(m_recipe));
     CommandState state;
