@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -677,9 +678,21 @@ bool CContentsPP::OnMouseMove(const QPoint& position) {
     if (!m_dragging) {
         StartDrag();
     }
+    ScrollNearEdge(position);
     m_dragImage->move(position + QPoint(12, 4));
     Highlight(DropTarget(m_pressed, m_tree->itemAt(position)));
     return true;
+}
+
+// A drag near the top or bottom edge brings the rows beyond it into view.
+void CContentsPP::ScrollNearEdge(const QPoint& position) {
+    const int margin = m_tree->fontMetrics().height();
+    QScrollBar* bar = m_tree->verticalScrollBar();
+    if (position.y() < margin) {
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    } else if (position.y() > m_tree->viewport()->height() - margin) {
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
 }
 
 bool CContentsPP::OnMouseRelease(const QPoint& position) {

@@ -98,6 +98,7 @@ private:
     bool OnMouseMove(const QPoint& position);
     bool OnMouseRelease(const QPoint& position);
     void StartDrag();
+    void ScrollNearEdge(const QPoint& position);
     void Highlight(QTreeWidgetItem* item);
     void EndDrag();
     void CancelDrag();

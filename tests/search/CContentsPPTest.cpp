@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -298,6 +299,24 @@ TEST_F(CContentsPPTest, DraggingARecipeOntoARecipeOfAnotherChapterMovesIt) {
     EXPECT_EQ(Item(m_books.soups)->text(0), "Soups *");
     EXPECT_EQ(Item(m_books.cold)->background(0), QBrush());
     EXPECT_EQ(Tree().findChild<QWidget*>("dragImage"), nullptr);
+}
+
+TEST_F(CContentsPPTest, DraggingNearTheBottomScrollsTheTree) {
+    for (int i = 0; i < 60; ++i) {
+        TwoBooks::AddRecipe(*m_books.bread, "Loaf " + std::to_string(i));
+    }
+    m_books.bread->SetState(CSBState::kExpanded, true);
+    m_page->BuildTree();
+    Tree().doItemsLayout();
+    QScrollBar* bar = Tree().verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    SendMouse(QEvent::MouseButtonPress, Item(m_books.tomato), Qt::LeftButton);
+    const QPoint bottom(10, Tree().viewport()->height() - 2);
+    QMouseEvent move(QEvent::MouseMove, bottom, Tree().viewport()->mapToGlobal(bottom), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(Tree().viewport(), &move);
+    EXPECT_GT(bar->value(), 0);
+    QTest::keyClick(&Tree(), Qt::Key_Escape);
 }
 
 TEST_F(CContentsPPTest, EscapeGivesUpADrag) {
