@@ -19,7 +19,7 @@
 namespace {
 
 // The dialog templates of the pages after Contents: Index, Menu, Favorites, Search, Shopping List.
-constexpr std::array kLaterPageTemplates = {1014, 1015, 1016, 1017, 1018};
+constexpr std::array kLaterPageTemplates = {1014, 1002, 1015, 1016, 1017};
 constexpr const char* kPageNames[] = {"contentsPage",  "indexPage",  "menuPage",
                                       "favoritesPage", "searchPage", "shoppingPage"};
 
