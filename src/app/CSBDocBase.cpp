@@ -20,14 +20,74 @@ constexpr const char* kCannotWrite = "The file '%s' could not be written.\nThe p
 constexpr const char* kExportNotReady = "Saving a recipe book as '%s' is not available yet.";
 constexpr const char* kImportNotReady = "Importing recipes from '%s' is not available yet.";
 constexpr const char* kDamagedSuffix = ".damaged";
+constexpr const char* kDeleteRecipeQuestion = "Delete the recipe '%s'?";
+constexpr const char* kDeleteChapterQuestion = "Delete the chapter '%s' and every recipe in it?";
+constexpr const char* kCloseBookQuestion = "Close the recipe book '%s'?\nIts file is kept and can be opened again.";
+constexpr const char* kSaveBeforeCloseQuestion =
+    "The recipe book '%s' has changes that are not saved.\nDo you want to save them before closing it?";
 
-std::string WithPath(const std::string& text, const std::filesystem::path& path) {
+std::string WithText(const std::string& text, const std::string& value) {
     std::string filled = text;
     const std::size_t place = filled.find("%s");
     if (place != std::string::npos) {
-        filled.replace(place, 2, path.string());
+        filled.replace(place, 2, value);
     }
     return filled;
+}
+
+std::string WithPath(const std::string& text, const std::filesystem::path& path) {
+    return WithText(text, path.string());
+}
+
+// What holds a chapter or recipe in its book: a recipe's chapter or book, a chapter's book.
+CRecipeObj* Holder(const CRecipeObj& object) {
+    if (const auto* recipe = dynamic_cast<const CRecipe*>(&object)) {
+        return recipe->Chapter() != nullptr ? static_cast<CRecipeObj*>(recipe->Chapter()) : recipe->Book();
+    }
+    if (const auto* chapter = dynamic_cast<const CRecipeChapter*>(&object)) {
+        return chapter->Book();
+    }
+    return nullptr;
+}
+
+// Whether the object is the container or lies somewhere inside it.
+bool Within(const CRecipeObj* object, const CRecipeObj& container) {
+    for (const CRecipeObj* node = object; node != nullptr; node = Holder(*node)) {
+        if (node == &container) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TitleBefore(const CRecipeObj* a, const CRecipeObj* b) {
+    return std::lexicographical_compare(
+        a->Title().begin(), a->Title().end(), b->Title().begin(), b->Title().end(),
+        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+}
+
+template <typename T>
+std::vector<T*> SortedByTitle(const std::vector<std::unique_ptr<T>>& items) {
+    std::vector<T*> sorted;
+    for (const auto& item : items) {
+        sorted.push_back(item.get());
+    }
+    std::stable_sort(sorted.begin(), sorted.end(), TitleBefore);
+    return sorted;
+}
+
+// A pasted recipe takes what the recipe says, not how it is kept: icon,
+// pictures, servings, preparation time and favourite mark stay behind.
+std::unique_ptr<CRecipe> PastedRecipe(const CRecipe& source) {
+    auto copy = std::make_unique<CRecipe>();
+    copy->SetTitle(source.Title());
+    copy->SetText(source.Text());
+    copy->SetComments(source.Comments());
+    copy->SetKeywords(source.Keywords());
+    for (const auto& line : source.Ingredients()) {
+        copy->AppendIngredient(std::make_unique<CIngredient>(*line));
+    }
+    return copy;
 }
 
 std::string Lower(std::string text) {
@@ -203,6 +263,7 @@ void CSBDocBase::DeleteBook(const CRecipeBook& book) {
         return;
     }
     m_observer->BookAboutToClose(const_cast<CRecipeBook&>(book));
+    ForgetSelection(book);
     const bool menusChanged = UnlinkRecipesOf(book);
     ForgetBookObjects(book);
     RemoveBook(book);
@@ -623,4 +684,307 @@ bool CSBDocBase::RefuseHandheldFile(const std::filesystem::path& path) {
 
 void CSBDocBase::ReportFileError(const std::string& what, const std::filesystem::path& path) {
     Prompts().Message(WithPath(what, path), PromptIcon::Error);
+}
+
+void CSBDocBase::SetCurrentObject(CRecipeObj* object) {
+    m_currentObject = object;
+    if (auto* book = dynamic_cast<CRecipeBook*>(object)) {
+        m_currentBook = book;
+        m_currentChapter = book->Chapters().empty() ? nullptr : book->Chapters().front().get();
+    } else if (auto* chapter = dynamic_cast<CRecipeChapter*>(object)) {
+        m_currentBook = chapter->Book();
+        m_currentChapter = chapter;
+    } else if (auto* recipe = dynamic_cast<CRecipe*>(object)) {
+        m_currentBook = recipe->Book();
+        m_currentChapter = recipe->Chapter();
+    }
+}
+
+// Pointers to a deleted object or anything inside it must not outlive it.
+void CSBDocBase::ForgetSelection(const CRecipeObj& object) {
+    if (Within(m_currentObject, object)) {
+        m_currentObject = nullptr;
+    }
+    if (Within(m_remembered, object)) {
+        m_remembered = nullptr;
+        m_cut = false;
+    }
+    if (Within(m_currentChapter, object)) {
+        m_currentChapter = nullptr;
+    }
+    if (Within(m_currentBook, object)) {
+        m_currentBook = nullptr;
+        m_currentChapter = nullptr;
+    }
+}
+
+bool CSBDocBase::IsInWorkspace(const CRecipeObj& object) const {
+    const CRecipeBook* book = object.OwningBook();
+    return std::any_of(m_books.begin(), m_books.end(), [&](const auto& open) { return open.get() == book; });
+}
+
+bool CSBDocBase::DeleteObject(CRecipeObj& object) {
+    if (!IsInWorkspace(object)) {
+        return false;
+    }
+    if (auto* book = dynamic_cast<CRecipeBook*>(&object)) {
+        return CloseBookForUser(*book);
+    }
+    if (!ConfirmDelete(object)) {
+        return false;
+    }
+    if (auto* chapter = dynamic_cast<CRecipeChapter*>(&object)) {
+        DestroyChapter(*chapter);
+    } else if (auto* recipe = dynamic_cast<CRecipe*>(&object)) {
+        DestroyRecipe(*recipe);
+    }
+    return true;
+}
+
+bool CSBDocBase::ConfirmDelete(const CRecipeObj& object) {
+    const char* question = object.Kind() == NodeKind::Chapter ? kDeleteChapterQuestion : kDeleteRecipeQuestion;
+    return Prompts().Ask(WithText(question, object.Title()), PromptButtons::YesNo, PromptIcon::Question) ==
+           PromptAnswer::Yes;
+}
+
+// Closing a book from the Contents tree must not throw away unsaved work.
+bool CSBDocBase::CloseBookForUser(CRecipeBook& book) {
+    if (book.Modified()) {
+        const PromptAnswer answer = Prompts().Ask(WithText(kSaveBeforeCloseQuestion, book.Title()),
+                                                  PromptButtons::YesNoCancel, PromptIcon::Question);
+        if (answer == PromptAnswer::Cancel) {
+            return false;
+        }
+        const bool saved =
+            answer != PromptAnswer::Yes || (book.Path().empty() ? SaveBookAs(book, false) : WriteBookFile(book));
+        if (!saved) {
+            return false;
+        }
+    } else if (Prompts().Ask(WithText(kCloseBookQuestion, book.Title()), PromptButtons::YesNo, PromptIcon::Question) !=
+               PromptAnswer::Yes) {
+        return false;
+    }
+    const std::string path = book.Path().string();
+    DeleteBook(book);
+    if (!path.empty()) {
+        Settings().RemoveBook(path);
+    }
+    return true;
+}
+
+// The handheld copy learns of what left the book through its deleted ids.
+void CSBDocBase::RecordDeletedIds(const CRecipeObj& object, CRecipeBook& book) {
+    book.AddDeletedId(object.Id());
+    if (const auto* chapter = dynamic_cast<const CRecipeChapter*>(&object)) {
+        for (const auto& recipe : chapter->Recipes()) {
+            book.AddDeletedId(recipe->Id());
+        }
+    }
+}
+
+void CSBDocBase::DestroyRecipe(CRecipe& recipe) {
+    CRecipeBook* book = recipe.Book();
+    m_observer->ObjectAboutToDelete(recipe);
+    ForgetSelection(recipe);
+    ForgetObject(&recipe);
+    const bool menusChanged = UnlinkRecipe(recipe);
+    RecordDeletedIds(recipe, *book);
+    book->DetachRecipe(recipe);
+    book->SetModified(true);
+    if (menusChanged) {
+        m_observer->MenusChanged();
+    }
+}
+
+void CSBDocBase::DestroyChapter(CRecipeChapter& chapter) {
+    CRecipeBook* book = chapter.Book();
+    m_observer->ObjectAboutToDelete(chapter);
+    ForgetSelection(chapter);
+    bool menusChanged = false;
+    for (const auto& recipe : chapter.Recipes()) {
+        ForgetObject(recipe.get());
+        menusChanged = UnlinkRecipe(*recipe) || menusChanged;
+    }
+    ForgetObject(&chapter);
+    RecordDeletedIds(chapter, *book);
+    book->RemoveChapter(chapter);
+    book->SetModified(true);
+    if (menusChanged) {
+        m_observer->MenusChanged();
+    }
+}
+
+CRecipeObj* CSBDocBase::MoveTarget(const CRecipeObj& dragged, CRecipeObj* over) {
+    const NodeKind kind = dragged.Kind();
+    if (kind != NodeKind::Chapter && kind != NodeKind::Recipe) {
+        return nullptr;
+    }
+    for (CRecipeObj* node = over; node != nullptr; node = Holder(*node)) {
+        if (node->Kind() != NodeKind::Other && node->Kind() < kind) {
+            return node;
+        }
+    }
+    return nullptr;
+}
+
+bool CSBDocBase::MoveObject(CRecipeObj& dragged, CRecipeObj& target) {
+    if (MoveTarget(dragged, &target) != &target || !IsInWorkspace(dragged) || !IsInWorkspace(target)) {
+        return false;
+    }
+    if (auto* recipe = dynamic_cast<CRecipe*>(&dragged)) {
+        return MoveRecipe(*recipe, target);
+    }
+    return MoveChapter(dynamic_cast<CRecipeChapter&>(dragged), target);
+}
+
+bool CSBDocBase::MoveRecipe(CRecipe& recipe, CRecipeObj& target) {
+    CRecipeBook* source = recipe.Book();
+    CRecipeBook* book = target.OwningBook();
+    const std::uint32_t oldId = recipe.Id();
+    std::unique_ptr<CRecipe> owned = source->DetachRecipe(recipe);
+    if (owned == nullptr) {
+        return false;
+    }
+    if (auto* chapter = dynamic_cast<CRecipeChapter*>(&target)) {
+        chapter->AddRecipe(std::move(owned));
+    } else {
+        book->AddRecipe(std::move(owned));
+    }
+    if (source != book) {
+        source->AddDeletedId(oldId);
+    }
+    source->SetModified(true);
+    book->SetModified(true);
+    if (RefreshRecipe(recipe) > 0) {
+        m_observer->MenusChanged();
+    }
+    return true;
+}
+
+bool CSBDocBase::MoveChapter(CRecipeChapter& chapter, CRecipeObj& target) {
+    CRecipeBook* source = chapter.Book();
+    auto& book = dynamic_cast<CRecipeBook&>(target);
+    if (source != &book) {
+        RecordDeletedIds(chapter, *source);
+    }
+    std::unique_ptr<CRecipeChapter> owned = source->RemoveChapter(chapter);
+    if (owned == nullptr) {
+        return false;
+    }
+    book.AddChapter(std::move(owned));
+    source->SetModified(true);
+    book.SetModified(true);
+    int changedMeals = 0;
+    for (const auto& recipe : chapter.Recipes()) {
+        changedMeals += RefreshRecipe(*recipe);
+    }
+    if (changedMeals > 0) {
+        m_observer->MenusChanged();
+    }
+    return true;
+}
+
+bool CSBDocBase::CanSort(const CRecipeObj* object) {
+    return object != nullptr && (object->Kind() == NodeKind::Book || object->Kind() == NodeKind::Chapter);
+}
+
+// Items are taken out and put back in title order; taking them out of their
+// own container keeps their ids.
+bool CSBDocBase::SortItems(CRecipeObj& object) {
+    if (!CanSort(&object) || !IsInWorkspace(object)) {
+        return false;
+    }
+    if (auto* chapter = dynamic_cast<CRecipeChapter*>(&object)) {
+        for (CRecipe* recipe : SortedByTitle(chapter->Recipes())) {
+            chapter->AddRecipe(chapter->RemoveRecipe(*recipe));
+        }
+    } else {
+        auto& book = dynamic_cast<CRecipeBook&>(object);
+        for (CRecipeChapter* chapter : SortedByTitle(book.Chapters())) {
+            book.AddChapter(book.RemoveChapter(*chapter));
+        }
+        for (CRecipe* recipe : SortedByTitle(book.Recipes())) {
+            book.AddRecipe(book.RemoveRecipe(*recipe));
+        }
+    }
+    object.OwningBook()->SetModified(true);
+    return true;
+}
+
+bool CSBDocBase::CanCopy() const {
+    return m_currentObject != nullptr &&
+           (m_currentObject->Kind() == NodeKind::Chapter || m_currentObject->Kind() == NodeKind::Recipe);
+}
+
+std::string CSBDocBase::CopyCurrent(bool cut) {
+    if (!CanCopy()) {
+        return {};
+    }
+    m_remembered = m_currentObject;
+    m_cut = cut;
+    return ClipboardText(*m_remembered);
+}
+
+std::string CSBDocBase::ClipboardText(const CRecipeObj& object) {
+    std::string text = object.Title() + "\n";
+    if (const auto* recipe = dynamic_cast<const CRecipe*>(&object)) {
+        text += "\n";
+        for (const auto& line : recipe->Ingredients()) {
+            text += "\t" + line->Amount() + "\t" + line->Unit() + "\t" + line->Description() + "\n";
+        }
+        text += "\n";
+    }
+    return text + object.Text() + "\n";
+}
+
+bool CSBDocBase::CanPaste() const {
+    if (m_remembered == nullptr || m_currentObject == nullptr) {
+        return false;
+    }
+    return m_currentObject->Kind() == NodeKind::Book ||
+           (m_currentObject->Kind() == NodeKind::Chapter && m_remembered->Kind() == NodeKind::Recipe);
+}
+
+CRecipeObj* CSBDocBase::Paste() {
+    if (!CanPaste()) {
+        return nullptr;
+    }
+    CRecipeObj* copy = PasteCopy(*m_currentObject);
+    m_observer->ObjectAdded(*copy);
+    AnnounceRecipes(*copy);
+    if (m_cut) {
+        if (auto* chapter = dynamic_cast<CRecipeChapter*>(m_remembered)) {
+            DestroyChapter(*chapter);
+        } else {
+            DestroyRecipe(dynamic_cast<CRecipe&>(*m_remembered));
+        }
+    }
+    m_remembered = copy;
+    m_cut = false;
+    SetCurrentObject(copy);
+    return copy;
+}
+
+// The copy takes fresh ids from its new book, so that no two items of a book
+// share an id even when the original stays beside it.
+CRecipeObj* CSBDocBase::PasteCopy(CRecipeObj& target) {
+    CRecipeBook* book = target.OwningBook();
+    if (const auto* chapter = dynamic_cast<const CRecipeChapter*>(m_remembered)) {
+        return &book->AddChapter(chapter->Copy(true));
+    }
+    auto recipe = PastedRecipe(dynamic_cast<const CRecipe&>(*m_remembered));
+    if (auto* targetChapter = dynamic_cast<CRecipeChapter*>(&target)) {
+        return &targetChapter->AddRecipe(std::move(recipe));
+    }
+    return &book->AddRecipe(std::move(recipe));
+}
+
+void CSBDocBase::AnnounceRecipes(CRecipeObj& object) {
+    if (auto* recipe = dynamic_cast<CRecipe*>(&object)) {
+        m_observer->RecipeAnnounced(*recipe);
+        return;
+    }
+    for (const auto& recipe : dynamic_cast<CRecipeChapter&>(object).Recipes()) {
+        m_observer->RecipeAnnounced(*recipe);
+    }
 }

@@ -120,6 +120,39 @@ public:
     bool UnlinkRecipe(const CRecipe& recipe);
     int RefreshRecipe(CRecipe& recipe);
 
+    // The Contents tree's current item. A book, chapter or recipe also becomes
+    // the place new items go into: its book, and its chapter (a book's first).
+    void SetCurrentObject(CRecipeObj* object);
+    CRecipeObj* CurrentObject() const { return m_currentObject; }
+    CRecipeBook* CurrentBook() const { return m_currentBook; }
+    CRecipeChapter* CurrentChapter() const { return m_currentChapter; }
+
+    // Deletes a chapter or recipe, or closes a book (its file stays), after
+    // asking the user; false when nothing was deleted.
+    bool DeleteObject(CRecipeObj& object);
+    // Where a dragged chapter or recipe lands when dropped over an object:
+    // the nearest object above it that can hold it; none for a book.
+    static CRecipeObj* MoveTarget(const CRecipeObj& dragged, CRecipeObj* over);
+    // Moves a chapter into a book, or a recipe into a book or chapter; both
+    // books are marked modified. False when the target cannot hold it.
+    bool MoveObject(CRecipeObj& dragged, CRecipeObj& target);
+    // Books and chapters can be sorted.
+    static bool CanSort(const CRecipeObj* object);
+    // Sorts a book's chapters and recipes, or a chapter's recipes, by title.
+    bool SortItems(CRecipeObj& object);
+
+    // Cut, copy and paste of the Contents tree's chapters and recipes.
+    bool CanCopy() const;
+    // Remembers the current item and returns its plain-text form for the clipboard.
+    std::string CopyCurrent(bool cut);
+    bool CanPaste() const;
+    // A copy of the remembered item in the current book or chapter; with cut,
+    // the original goes. None when nothing can be pasted there.
+    CRecipeObj* Paste();
+    CRecipeObj* Remembered() const { return m_remembered; }
+    bool RememberedIsCut() const { return m_cut; }
+    static std::string ClipboardText(const CRecipeObj& object);
+
 protected:
     UserPrompts& Prompts() { return m_services.prompts; }
     CSettings& Settings() { return m_services.settings; }
@@ -135,6 +168,17 @@ private:
     bool RefuseHandheldFile(const std::filesystem::path& path);
     void SetAsideDamagedMenuFile(const std::filesystem::path& path);
     void ReportFileError(const std::string& what, const std::filesystem::path& path);
+    bool ConfirmDelete(const CRecipeObj& object);
+    bool CloseBookForUser(CRecipeBook& book);
+    void DestroyChapter(CRecipeChapter& chapter);
+    void DestroyRecipe(CRecipe& recipe);
+    static void RecordDeletedIds(const CRecipeObj& object, CRecipeBook& book);
+    bool IsInWorkspace(const CRecipeObj& object) const;
+    void AnnounceRecipes(CRecipeObj& object);
+    void ForgetSelection(const CRecipeObj& object);
+    bool MoveRecipe(CRecipe& recipe, CRecipeObj& target);
+    bool MoveChapter(CRecipeChapter& chapter, CRecipeObj& target);
+    CRecipeObj* PasteCopy(CRecipeObj& target);
 
     Services m_services;
     std::unique_ptr<UnitTables> m_units;
@@ -149,6 +193,11 @@ private:
     bool m_menusModified = false;
     std::int32_t m_lastMenuId = 0;
     bool m_closing = false;
+    CRecipeObj* m_currentObject = nullptr;
+    CRecipeBook* m_currentBook = nullptr;
+    CRecipeChapter* m_currentChapter = nullptr;
+    CRecipeObj* m_remembered = nullptr;
+    bool m_cut = false;
     // A menu file that could not be read whole: it is kept aside before it is written.
     std::optional<std::filesystem::path> m_damagedMenuFile;
 };

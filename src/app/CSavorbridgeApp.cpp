@@ -11,6 +11,7 @@
 #include "platform/Profile.h"
 #include "platform/StringTable.h"
 #include "platform/UserPrompts.h"
+#include "ui/views/CLeftView.h"
 #include "ui/views/CMainFrame.h"
 
 #include <QProcess>
@@ -86,6 +87,7 @@ void CSavorbridgeApp::OnFirstUpdate() {
     CSplashWnd::ShowSplash(m_frame);
     m_frame->ShowInitially();
     m_doc->OpenStartupBooks();
+    m_frame->NavigationPane().OnInitialUpdate();
     CSplashWnd::Ready();
 }
 

@@ -7,7 +7,10 @@
 #include "platform/StringTable.h"
 #include "ui/dialogs/RecipeSheets.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QTimer>
 
 CSavorbridgeDoc* CSavorbridgeDoc::s_instance = nullptr;
 
@@ -47,7 +50,8 @@ void CSavorbridgeDoc::OnNewChapter() {
         Prompts().Message(StringTable::Get(kNeedBookForChapter), PromptIcon::Information);
         return;
     }
-    RunSheet([this](RecipeSheets& sheets) { return sheets.ChapterSheet(nullptr, CurrentBook()); });
+    CRecipeBook* book = BookForNewItems();
+    RunSheet([book](RecipeSheets& sheets) { return sheets.ChapterSheet(nullptr, book); });
 }
 
 void CSavorbridgeDoc::OnNewRecipe() {
@@ -55,7 +59,27 @@ void CSavorbridgeDoc::OnNewRecipe() {
         Prompts().Message(StringTable::Get(kNeedBookForRecipe), PromptIcon::Information);
         return;
     }
-    RunSheet([this](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, CurrentBook(), CurrentChapter()); });
+    CRecipeBook* book = BookForNewItems();
+    CRecipeChapter* chapter = ChapterForNewItems(*book);
+    RunSheet([book, chapter](RecipeSheets& sheets) { return sheets.RecipeSheet(nullptr, book, chapter); });
+}
+
+// New items go where the user is: the item selected in the Contents tree,
+// else the item on show, else the first book.
+CRecipeBook* CSavorbridgeDoc::BookForNewItems() const {
+    if (CurrentBook() != nullptr) {
+        return CurrentBook();
+    }
+    const auto* shown = dynamic_cast<const CRecipeObj*>(m_current);
+    if (shown != nullptr && shown->OwningBook() != nullptr) {
+        return shown->OwningBook();
+    }
+    return GetBooks().front().get();
+}
+
+CRecipeChapter* CSavorbridgeDoc::ChapterForNewItems(const CRecipeBook& book) const {
+    CRecipeChapter* chapter = CurrentBook() != nullptr ? CurrentChapter() : ShownChapter();
+    return chapter != nullptr && chapter->Book() == &book ? chapter : nullptr;
 }
 
 void CSavorbridgeDoc::OnProperties(CRecipeObj& object) {
@@ -105,21 +129,14 @@ void CSavorbridgeDoc::RunSheet(const std::function<int(RecipeSheets&)>& open) {
     }
     emit booksChanged();
     if (result == RecipeSheets::Added && sheets.AddedItem() != nullptr) {
+        AnnounceAdded(*sheets.AddedItem());
         Display(sheets.AddedItem());
         return;
     }
     Redisplay();
 }
 
-CRecipeBook* CSavorbridgeDoc::CurrentBook() const {
-    const auto* object = dynamic_cast<const CRecipeObj*>(m_current);
-    if (object != nullptr && object->OwningBook() != nullptr) {
-        return object->OwningBook();
-    }
-    return GetBooks().empty() ? nullptr : GetBooks().front().get();
-}
-
-CRecipeChapter* CSavorbridgeDoc::CurrentChapter() const {
+CRecipeChapter* CSavorbridgeDoc::ShownChapter() const {
     if (auto* chapter = dynamic_cast<CRecipeChapter*>(m_current)) {
         return chapter;
     }
@@ -163,4 +180,46 @@ void CSavorbridgeDoc::BookAboutToClose(CRecipeBook& book) {
         m_current = nullptr;
     }
     emit bookClosing(&book);
+}
+
+void CSavorbridgeDoc::ObjectAboutToDelete(CRecipeObj& object) {
+    const auto* shown = dynamic_cast<const CRecipe*>(m_current);
+    if (m_current == &object || (shown != nullptr && shown->Chapter() == &object)) {
+        m_current = nullptr;
+        // The page goes home once the object is gone.
+        QTimer::singleShot(0, this, [this] {
+            if (m_current == nullptr) {
+                emit displayRequested(nullptr);
+            }
+        });
+    }
+    emit objectDeleting(&object);
+}
+
+void CSavorbridgeDoc::CopyItemToClipboard(bool cut) {
+    const std::string text = CopyCurrent(cut);
+    if (!text.empty()) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+}
+
+void CSavorbridgeDoc::OnPasteItem() {
+    CRecipeBook* source = Remembered() != nullptr ? Remembered()->OwningBook() : nullptr;
+    CRecipeObj* copy = Paste();
+    if (copy == nullptr) {
+        return;
+    }
+    emit objectChanged(copy->OwningBook());
+    if (source != nullptr && source != copy->OwningBook()) {
+        emit objectChanged(source);
+    }
+}
+
+void CSavorbridgeDoc::SetPortion(int numerator, int denominator) {
+    if (numerator <= 0 || denominator <= 0) {
+        return;
+    }
+    m_portionNumerator = numerator;
+    m_portionDenominator = denominator;
+    emit portionChanged(numerator, denominator);
 }

@@ -68,6 +68,19 @@ public:
     // The one place that says a part is not built yet, so nothing fakes a result.
     void NotAvailableYet(const char* what);
 
+    // A chapter or recipe the user just made: the Contents tree shows and selects it.
+    void AnnounceAdded(CRecipeObj& object) { emit objectAdded(&object); }
+
+    // Cut, copy and paste of the Contents tree's items; the text goes to the clipboard.
+    void OnCutItem() { CopyItemToClipboard(true); }
+    void OnCopyItem() { CopyItemToClipboard(false); }
+    void OnPasteItem();
+
+    // The portion the display scales recipes by, numerator : denominator.
+    void SetPortion(int numerator, int denominator);
+    int PortionNumerator() const { return m_portionNumerator; }
+    int PortionDenominator() const { return m_portionDenominator; }
+
 signals:
     void booksChanged();
     void menusChanged();
@@ -75,17 +88,24 @@ signals:
     void objectChanged(CRecipeObj* object);
     // Sent before the book and its objects are deleted.
     void bookClosing(CRecipeBook* book);
+    // A chapter or recipe was put into a book.
+    void objectAdded(CRecipeObj* object);
+    // Sent before a chapter or recipe is destroyed.
+    void objectDeleting(CRecipeObj* object);
+    void portionChanged(int numerator, int denominator);
 
 private:
     void BookOpened(CRecipeBook&) override { emit booksChanged(); }
     void BookAboutToClose(CRecipeBook& book) override;
     void BookWritten(CRecipeBook&) override { emit booksChanged(); }
     void MenusChanged() override { emit menusChanged(); }
+    void ObjectAdded(CRecipeObj& object) override { emit objectAdded(&object); }
+    void ObjectAboutToDelete(CRecipeObj& object) override;
+    void CopyItemToClipboard(bool cut);
+    CRecipeBook* BookForNewItems() const;
+    CRecipeChapter* ChapterForNewItems(const CRecipeBook& book) const;
     void RunSheet(const std::function<int(RecipeSheets&)>& open);
-    // Where a new chapter or recipe goes: the book and chapter of the item
-    // on show, else the first book.
-    CRecipeBook* CurrentBook() const;
-    CRecipeChapter* CurrentChapter() const;
+    CRecipeChapter* ShownChapter() const;
 
     static CSavorbridgeDoc* s_instance;
     CCheckBooksDlg m_checklist;
@@ -94,4 +114,6 @@ private:
     QWidget* m_dialogParent = nullptr;
     RecipeSheets::Runner m_sheetRunner;
     CObject* m_current = nullptr;
+    int m_portionNumerator = 1;
+    int m_portionDenominator = 1;
 };

@@ -126,6 +126,7 @@ const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {562, "Shopping List"},
     {563, "Add bitmap\nDelete bitmap\nEdit Image"},
     {569, "#\nItem\nAisle\nCost\nStore"},
+    {570, "Contents\nIndex\nMenu\nFavorties\nSearch\nShopping List"},
     {571, "For news, updates and new recipe books, visit Savorbridge on the Web."},
     {573, "Book\nOpen Book\nChapter\nSelected Chapter\nRecipe\nSelected Recipe\nMenu\nSelected Menu\nCalendar\n"
           "Selected Calendar\nMeal\nSelected Meal\nIngredient\nIngredients\nClosed\nOpen\nNot Found\nFavorites"},

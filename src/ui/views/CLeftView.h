@@ -4,19 +4,36 @@
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
+
+class CCmdPP;
 class CContentsPP;
+class CMappedBitmapButton;
+class CObject;
+class CPortionCtrl;
 class CSavorbridgeDoc;
-class QPushButton;
 class QTabWidget;
 
-// The navigation pane: the history buttons above the pages of books and
-// lists. Only the Contents page exists so far.
+// The navigation pane: the portion control and the history buttons above the
+// six pages of books and lists.
 class CLeftView : public QWidget, public CommandTarget {
     Q_OBJECT
 public:
+    static constexpr int kTemplateId = 1012;
+    static constexpr int kPageCaptions = 570;
+    enum Page { ContentsPage, IndexPage, MenuPage, FavoritesPage, SearchPage, ShoppingPage, PageCount };
+
     explicit CLeftView(CSavorbridgeDoc& doc, QWidget* parent = nullptr);
 
     CContentsPP& Contents() const { return *m_contents; }
+    CCmdPP* ActivePage() const;
+    void SetActivePage(Page page);
+
+    // At start, once the books are open: the first item of the Contents is shown.
+    void OnInitialUpdate();
+    // Where the pages' context menus learn which commands are enabled.
+    void SetCommandStateSource(const std::function<CommandState(int)>& source);
 
     // The active page is offered a command first, then the pane itself.
     bool OnCommand(int id) override;
@@ -27,11 +44,18 @@ signals:
     void commandRequested(int id);
 
 private:
+    void AddPages();
+    QLayout* CreateTopRow();
+    void OnPageChanged(int index);
     void UpdateHistoryButtons();
+    CObject* SelectedItem() const;
 
     CSavorbridgeDoc& m_doc;
-    QPushButton* m_back;
-    QPushButton* m_forward;
+    CPortionCtrl* m_portion;
+    CMappedBitmapButton* m_back;
+    CMappedBitmapButton* m_forward;
     QTabWidget* m_pages;
-    CContentsPP* m_contents;
+    CContentsPP* m_contents = nullptr;
+    std::array<CCmdPP*, PageCount> m_pageList{};
+    int m_activeIndex = -1;
 };

@@ -10,6 +10,10 @@ CSBHtmlView::CSBHtmlView(CSavorbridgeDoc& doc, QWidget* parent) : CHtmlView(pare
     connect(this, &CHtmlView::statusTextChange, this, [this](const QString& text) {
         emit statusTip(QString::fromStdString(PageLink::StatusTip(text.toStdString())));
     });
+    connect(&m_doc, &CSavorbridgeDoc::portionChanged, this, [this](int n, int d) {
+        SetPortion(n, d);
+        Display(m_doc.CurrentItem());
+    });
 }
 
 void CSBHtmlView::OnInitialUpdate() {
