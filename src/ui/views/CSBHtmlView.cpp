@@ -6,10 +6,38 @@
 #include "render/DisplayPage.h"
 #include "ui/views/LocalFilePolicy.h"
 
+#include <QEventLoop>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTimer>
+
+#include <array>
+
+namespace {
+
+struct MenuEntry {
+    const char* text;
+    int id;
+};
+
+// Submenu 2 of the views' context menu: the main display view's.
+constexpr std::array<MenuEntry, 5> kDisplayMenu = {{
+    {"&Copy\tCtrl+C", CSBHtmlView::kEditCopy},
+    {"Select A&ll\tCtrl+A", CSBHtmlView::kEditSelectAll},
+    {"Home", CSBHtmlView::kHome},
+    {"&Options...\tF4", CSBHtmlView::kOptions},
+    {"&Properties...\tAlt+Enter", CSBHtmlView::kProperties},
+}};
+
+} // namespace
+
 CSBHtmlView::CSBHtmlView(CSavorbridgeDoc& doc, QWidget* parent) : CHtmlView(parent), m_doc(doc) {
     connect(this, &CHtmlView::statusTextChange, this, [this](const QString& text) {
         emit statusTip(QString::fromStdString(PageLink::StatusTip(text.toStdString())));
     });
+    connect(this, &CHtmlView::contextMenuRequested, this, &CSBHtmlView::ShowContextMenu);
 }
 
 void CSBHtmlView::OnInitialUpdate() {
@@ -22,6 +50,12 @@ void CSBHtmlView::OnInitialUpdate() {
 
 bool CSBHtmlView::OnViewCommand(int id) {
     switch (id) {
+    case kFilePrint:
+        m_printRoute(*this, false);
+        return true;
+    case kFilePrintPreview:
+        m_printRoute(*this, true);
+        return true;
     case kEditCopy:
         Copy();
         return true;
@@ -35,6 +69,10 @@ bool CSBHtmlView::OnViewCommand(int id) {
 
 bool CSBHtmlView::OnUpdateViewCommand(int id, bool& enabled) const {
     switch (id) {
+    case kFilePrint:
+    case kFilePrintPreview:
+        enabled = true;
+        return true;
     case kEditCopy:
         enabled = CanCopy();
         return true;
@@ -72,4 +110,52 @@ void CSBHtmlView::AllowPicturesOf(CObject* item) {
         }
     }
     FilePolicy().SetAllowedFiles(std::move(files));
+}
+
+void CSBHtmlView::PostCommand(int id) {
+    QTimer::singleShot(0, this, [this, id] { emit commandRequested(id); });
+}
+
+std::unique_ptr<QMenu> CSBHtmlView::ContextMenu() {
+    if (GetContextSubMenu() != 2) {
+        return nullptr;
+    }
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName("displayContextMenu");
+    for (const MenuEntry& entry : kDisplayMenu) {
+        QAction* action = menu->addAction(entry.text);
+        bool enabled = true;
+        OnUpdateViewCommand(entry.id, enabled);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, [this, id = entry.id] { PostCommand(id); });
+    }
+    return menu;
+}
+
+void CSBHtmlView::ShowContextMenu(const QPoint& globalPos) {
+    if (const auto menu = ContextMenu()) {
+        menu->exec(globalPos);
+    }
+}
+
+void CSBHtmlView::RunPrintDialogs(CSBHtmlView& view, bool preview) {
+    QPrinter printer;
+    // The page prints asynchronously, and both dialogs want the pages drawn
+    // before they go on, so each print waits here until the page is done.
+    const auto printNow = [&view](QPrinter* target) {
+        QEventLoop loop;
+        connect(&view, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
+        view.print(target);
+        loop.exec();
+    };
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, &view);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, &view, printNow);
+        dialog.exec();
+        return;
+    }
+    QPrintDialog dialog(&printer, &view);
+    if (dialog.exec() == QDialog::Accepted) {
+        printNow(&printer);
+    }
 }

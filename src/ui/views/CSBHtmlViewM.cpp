@@ -131,8 +131,7 @@ bool CSBHtmlViewM::HandleCommandLink(const std::string& url) {
     }};
     for (const auto& [key, id] : commands) {
         if (url.find(key) != std::string::npos) {
-            // Queued: the command may open dialogs, which must not run inside the page's event.
-            QTimer::singleShot(0, this, [this, id] { emit commandRequested(id); });
+            PostCommand(id);
             return true;
         }
     }

@@ -25,8 +25,6 @@ public:
     bool OnBeforeNavigate(const std::string& url);
 
 signals:
-    // A main-window command a link asks for; delivered after the link's event.
-    void commandRequested(int id);
     // A popup note the page asked for (an "#ERR" link).
     void noteShown(const QString& text);
 
