@@ -2,12 +2,18 @@
 
 #include "app/CSavorbridgeDoc.h"
 #include "app/CSettings.h"
+#include "model/CIngredient.h"
 #include "model/CRecipeBook.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+#include "support/TestHttpServer.h"
+#include "ui/dialogs/CMiniEditor.h"
 
 #include "support/QtViewBody.h"
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -16,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -54,6 +61,41 @@ protected:
     }
 
     void Follow(const std::string& link) { EXPECT_TRUE(m_view.OnBeforeNavigate("file:///sb/" + link)) << link; }
+
+    QVariant Eval(const QString& code) {
+        QVariant result;
+        bool done = false;
+        m_view.RunScript(code, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait)) << code.toStdString();
+        return result;
+    }
+
+    void ShowRecipe() {
+        m_doc.Display(m_recipe);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Eval("!!document.getElementById('SBTitle')").toBool(); }, kWait));
+    }
+
+    // The in-place editor runs modally inside the page's event, so the test
+    // acts on it from a timer once it shows; returns whether it ever did.
+    static std::shared_ptr<bool> WhenEditorOpens(std::function<void(CMiniEditor&)> act) {
+        auto opened = std::make_shared<bool>(false);
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer, opened, act = std::move(act)] {
+            auto* editor = qobject_cast<CMiniEditor*>(QApplication::activeModalWidget());
+            if (editor == nullptr || !editor->isVisible()) {
+                return;
+            }
+            timer->stop();
+            timer->deleteLater();
+            *opened = true;
+            act(*editor);
+        });
+        timer->start(20);
+        return opened;
+    }
 
     CSettings m_settings;
     ScriptedPrompts m_prompts;
@@ -145,6 +187,152 @@ TEST_F(CSBHtmlViewMTest, TitleEditIsStoredAndShown) {
     EXPECT_TRUE(m_book->Modified());
     EXPECT_TRUE(m_recipe->Sync().Changed());
     EXPECT_TRUE(BodyShows("Renamed Stew"));
+}
+
+TEST_F(CSBHtmlViewMTest, FavouritesLinkAndTitleEditWorkThroughThePage) {
+    m_recipe->SetFavourite(false, true);
+    m_book->SetModified(false);
+    ShowRecipe();
+    QSignalSpy changed(&m_doc, &CSavorbridgeDoc::objectChanged);
+
+    Eval("document.querySelector('a[href^=\"#FAV\"]').click()");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_recipe->Favourite(); }, kWait));
+    EXPECT_EQ(std::count(m_book->Favourites().begin(), m_book->Favourites().end(), m_recipe), 1);
+    EXPECT_TRUE(m_book->Modified());
+
+    m_book->SetModified(false);
+    m_recipe->Sync().synchronised = m_recipe->Sync().current;
+    const auto opened = WhenEditorOpens([](CMiniEditor& editor) {
+        auto* text = editor.findChild<QLineEdit*>("text");
+        text->selectAll();
+        QTest::keyClicks(text, "Page Edited Stew");
+        QTest::keyClick(text, Qt::Key_Return);
+    });
+    Eval("document.getElementById('SBTitle').dispatchEvent(new MouseEvent('dblclick', {bubbles: true}))");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *opened && m_recipe->Title() == "Page Edited Stew"; }, kWait));
+    EXPECT_TRUE(m_book->Modified());
+    EXPECT_TRUE(m_recipe->Sync().Changed());
+    EXPECT_GE(changed.count(), 2) << "the tree hears of the favourite and of the new title";
+    EXPECT_TRUE(BodyShows("Page Edited Stew"));
+}
+
+TEST_F(CSBHtmlViewMTest, EditorOpensOverTheElementWithItsMinimumSize) {
+    struct Case {
+        const char* link;
+        QRect expected; // in view coordinates
+    };
+    const Case cases[] = {
+        {"#modify_SBTitle(10,20,150,10)", QRect(10, 20, 234, 24)},
+        {"#modify_SBIng0(30,40,100,12)", QRect(30, 40, 200, 24)},
+        {"#modify_SBInfo(5,60,200,30)", QRect(5, 60, 229, 80)},
+    };
+    ShowRecipe();
+    ASSERT_FALSE(m_recipe->Ingredients().empty());
+    for (const Case& c : cases) {
+        QRect shown;
+        const auto opened = WhenEditorOpens([&](CMiniEditor& editor) {
+            shown = editor.geometry();
+            QTest::keyClick(&editor, Qt::Key_Escape);
+        });
+        Follow(c.link);
+        ASSERT_TRUE(*opened) << c.link;
+        EXPECT_EQ(shown, QRect(m_view.mapToGlobal(c.expected.topLeft()), c.expected.size())) << c.link;
+    }
+    EXPECT_FALSE(m_book->Modified()) << "Escape changes nothing";
+}
+
+TEST_F(CSBHtmlViewMTest, CopiesTheSelectionAndSelectsAll) {
+    ShowRecipe();
+    bool enabled = false;
+    EXPECT_TRUE(m_view.OnUpdateViewCommand(CSBHtmlView::kEditSelectAll, enabled));
+    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(m_view.OnViewCommand(CSBHtmlView::kEditSelectAll));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return m_view.OnUpdateViewCommand(CSBHtmlView::kEditCopy, enabled) && enabled; }, kWait))
+        << "a selection enables Copy";
+    QApplication::clipboard()->clear();
+    EXPECT_TRUE(m_view.OnViewCommand(CSBHtmlView::kEditCopy));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QApplication::clipboard()->text().contains(QString::fromStdString(m_recipe->Title())); }, kWait));
+}
+
+TEST_F(CSBHtmlViewMTest, PrintCommandsTakeThePrintRouteAndOtherCommandsAreNotTheViews) {
+    std::vector<bool> printed;
+    m_view.SetPrintRoute([&](CSBHtmlView& view, bool preview) {
+        EXPECT_EQ(&view, &m_view);
+        printed.push_back(preview);
+    });
+    for (const int id : {CSBHtmlView::kFilePrint, CSBHtmlView::kFilePrintPreview}) {
+        bool enabled = false;
+        EXPECT_TRUE(m_view.OnUpdateViewCommand(id, enabled));
+        EXPECT_TRUE(enabled);
+        EXPECT_TRUE(m_view.OnViewCommand(id));
+    }
+    EXPECT_EQ(printed, (std::vector<bool>{false, true}));
+
+    bool enabled = true;
+    EXPECT_FALSE(m_view.OnViewCommand(CSBHtmlView::kHome));
+    EXPECT_FALSE(m_view.OnUpdateViewCommand(CSBHtmlView::kHome, enabled));
+}
+
+TEST_F(CSBHtmlViewMTest, ContextMenuOffersTheDisplayCommandsAndHandsThemToTheMainWindow) {
+    const auto menu = m_view.ContextMenu();
+    ASSERT_NE(menu, nullptr);
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text();
+    }
+    EXPECT_EQ(texts, (QStringList{"&Copy\tCtrl+C", "Select A&ll\tCtrl+A", "Home", "&Options...\tF4",
+                                  "&Properties...\tAlt+Enter"}));
+
+    QSignalSpy commands(&m_view, &CSBHtmlView::commandRequested);
+    QTimer::singleShot(50, [] {
+        auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(shown, nullptr);
+        shown->actions().at(2)->trigger();
+        shown->close();
+    });
+    // The browser reports a right click as this signal of the view.
+    emit m_view.contextMenuRequested(m_view.mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return commands.count() == 1; }, kWait));
+    EXPECT_EQ(commands.front().front().toInt(), CSBHtmlView::kHome);
+}
+
+TEST_F(CSBHtmlViewMTest, HostileRecipeTextRunsNothingFetchesNothingYetLinksAndEditingWork) {
+    TestHttpServer server;
+    TempDir dir;
+    const auto secret = dir.Write("secret.html", "<p>SECRET-MARKER</p>");
+    const std::string remote = server.BaseUrl() + "/x.png";
+    const std::string secretUrl = QUrl::fromLocalFile(QString::fromStdString(secret.string())).toString().toStdString();
+    m_recipe->SetText("<script>document.title = 'pwned-script';</script>"
+                      "<img src=\"missing.png\" onerror=\"document.title = 'pwned-onerror'\">"
+                      "<a id=\"js\" href=\"javascript:document.title = 'pwned-link'\">run</a>"
+                      "<img id=\"remote\" src=\"" +
+                      remote + "\"><div style=\"background-image: url(" + remote +
+                      "?css)\">x</div><iframe id=\"frame\" src=\"" + secretUrl + "\"></iframe>HOSTILE-END");
+    m_recipe->Ingredients().front()->SetDescription("<svg onload=\"document.title = 'pwned-svg'\"></svg>flour");
+    m_book->SetModified(false);
+    ShowRecipe();
+    ASSERT_TRUE(BodyShows("HOSTILE-END"));
+    Eval("document.getElementById('js').click()");
+    QTest::qWait(500);
+
+    EXPECT_EQ(Eval("document.title").toString(), "");
+    EXPECT_EQ(server.Requests(), 0);
+    EXPECT_FALSE(Eval("document.body.innerText").toString().contains("SECRET-MARKER"));
+    const QString frameText = Eval("(function() { try { return document.getElementById('frame')"
+                                   ".contentDocument.body.innerText; } catch (e) { return 'refused'; } })()")
+                                  .toString();
+    EXPECT_FALSE(frameText.contains("SECRET-MARKER"));
+    EXPECT_EQ(m_doc.CurrentItem(), m_recipe) << "a javascript: link is no command";
+
+    const auto opened = WhenEditorOpens([](CMiniEditor& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
+    Eval("document.getElementById('SBTitle').dispatchEvent(new MouseEvent('dblclick', {bubbles: true}))");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return *opened; }, kWait)) << "the page's own editing still works";
+
+    Eval("document.querySelector('a[href^=\"#VIEW#Bok\"]').click()");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_doc.CurrentItem() == m_book; }, kWait)) << "links still work";
+    EXPECT_EQ(server.Requests(), 0);
 }
 
 TEST_F(CSBHtmlViewMTest, EditWithoutCurrentItemOrRectangleDoesNothing) {
