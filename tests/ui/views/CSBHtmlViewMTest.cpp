@@ -73,6 +73,18 @@ protected:
         return result;
     }
 
+    // Where an element of the page is, in view coordinates.
+    QRect ElementRect(const QString& id) {
+        const QVariantList r = Eval("(function() { var r = document.getElementById('" + id +
+                                    "').getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()")
+                                   .toList();
+        if (r.size() != 4) {
+            return {};
+        }
+        return QRect(qRound(r[0].toDouble()), qRound(r[1].toDouble()), qRound(r[2].toDouble()),
+                     qRound(r[3].toDouble()));
+    }
+
     void ShowRecipe() {
         m_doc.Display(m_recipe);
         ASSERT_TRUE(QTest::qWaitFor([&] { return Eval("!!document.getElementById('SBTitle')").toBool(); }, kWait));
@@ -239,6 +251,26 @@ TEST_F(CSBHtmlViewMTest, EditorOpensOverTheElementWithItsMinimumSize) {
         EXPECT_EQ(shown, QRect(m_view.mapToGlobal(c.expected.topLeft()), c.expected.size())) << c.link;
     }
     EXPECT_FALSE(m_book->Modified()) << "Escape changes nothing";
+}
+
+TEST_F(CSBHtmlViewMTest, EditorCoversTheDoubleClickedElementOfAScrolledPage) {
+    ASSERT_GE(m_recipe->Ingredients().size(), 2u);
+    m_recipe->SetText(std::string(60, '\n') + "end");
+    m_view.resize(800, 200);
+    ShowRecipe();
+    for (const int scroll : {0, 60}) {
+        Eval(QString("window.scrollTo(0, %1)").arg(scroll));
+        const QRect element = ElementRect("SBIng1");
+        ASSERT_TRUE(element.isValid());
+        QRect shown;
+        const auto opened = WhenEditorOpens([&](CMiniEditor& editor) {
+            shown = editor.geometry();
+            QTest::keyClick(&editor, Qt::Key_Escape);
+        });
+        Eval("document.getElementById('SBIng1').dispatchEvent(new MouseEvent('dblclick', {bubbles: true}))");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return *opened; }, kWait));
+        EXPECT_EQ(shown.topLeft(), m_view.mapToGlobal(element.topLeft())) << "scrolled by " << scroll;
+    }
 }
 
 TEST_F(CSBHtmlViewMTest, CopiesTheSelectionAndSelectsAll) {
