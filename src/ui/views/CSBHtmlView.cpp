@@ -2,7 +2,9 @@
 
 #include "app/CSavorbridgeDoc.h"
 #include "app/PageLink.h"
+#include "menus/CSBMenu.h"
 #include "model/CRecipeObj.h"
+#include "render/CHText.h"
 #include "render/DisplayPage.h"
 #include "ui/views/LocalFilePolicy.h"
 
@@ -85,6 +87,14 @@ bool CSBHtmlView::OnUpdateViewCommand(int id, bool& enabled) const {
 }
 
 void CSBHtmlView::Display(CObject* item) {
+    // The menu pages are not built yet; say so rather than show a blank page.
+    if (dynamic_cast<CSBMenu*>(item) != nullptr) {
+        AllowPicturesOf(nullptr);
+        CHtmlWriter page;
+        page.Emplace<CHText>("<p>Showing menus is not available yet.</p>");
+        Write(page);
+        return;
+    }
     const DisplayPage builder(m_doc.Settings(), &m_doc.Units(), m_programFolder);
     AllowPicturesOf(item);
     Write(*builder.Build(item, m_doc.GetBooks(), m_options));

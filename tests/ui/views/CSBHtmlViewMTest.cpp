@@ -2,6 +2,7 @@
 
 #include "app/CSavorbridgeDoc.h"
 #include "app/CSettings.h"
+#include "menus/CSBMenu.h"
 #include "model/CIngredient.h"
 #include "model/CRecipeBook.h"
 #include "support/ScriptedPrompts.h"
@@ -373,6 +374,13 @@ TEST_F(CSBHtmlViewMTest, EditWithoutCurrentItemOrRectangleDoesNothing) {
     Follow("#modify_SBTitle");
     Follow("#modify_SBIng999(1,1,10,10)");
     EXPECT_FALSE(m_book->Modified());
+}
+
+TEST_F(CSBHtmlViewMTest, MenuSaysItsPageIsNotAvailableYet) {
+    CSBMenu menu;
+    m_doc.Display(&menu);
+    EXPECT_TRUE(BodyShows("Showing menus is not available yet."));
+    m_doc.Display(nullptr);
 }
 
 TEST_F(CSBHtmlViewMTest, LeavesOtherLinksToTheBrowser) {
