@@ -148,24 +148,31 @@ void CSBHtmlView::ShowContextMenu(const QPoint& globalPos) {
     }
 }
 
+bool CSBHtmlView::PrintTo(QPrinter& printer) {
+    // The page prints asynchronously, and both print dialogs want the pages
+    // drawn before they go on.
+    bool success = false;
+    QEventLoop loop;
+    connect(this, &QWebEngineView::printFinished, &loop, [&](bool ok) {
+        success = ok;
+        loop.quit();
+    });
+    print(&printer);
+    loop.exec();
+    return success;
+}
+
 void CSBHtmlView::RunPrintDialogs(CSBHtmlView& view, bool preview) {
     QPrinter printer;
-    // The page prints asynchronously, and both dialogs want the pages drawn
-    // before they go on, so each print waits here until the page is done.
-    const auto printNow = [&view](QPrinter* target) {
-        QEventLoop loop;
-        connect(&view, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
-        view.print(target);
-        loop.exec();
-    };
     if (preview) {
         QPrintPreviewDialog dialog(&printer, &view);
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, &view, printNow);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, &view,
+                [&view](QPrinter* target) { view.PrintTo(*target); });
         dialog.exec();
         return;
     }
     QPrintDialog dialog(&printer, &view);
     if (dialog.exec() == QDialog::Accepted) {
-        printNow(&printer);
+        view.PrintTo(printer);
     }
 }

@@ -12,6 +12,7 @@ class CHtmlWriter;
 class CObject;
 class CSavorbridgeDoc;
 class QMenu;
+class QPrinter;
 
 // A browser view that shows the program's generated pages: the home page and
 // the pages of books, chapters and recipes. The status bar gets the program's
@@ -47,6 +48,8 @@ public:
     // The recipe portioning of the navigation pane, applied to every page.
     void SetPortion(int numerator, int denominator);
     void SetPrintRoute(PrintRoute route) { m_printRoute = std::move(route); }
+    // Prints the page on the printer and returns once it is done.
+    bool PrintTo(QPrinter& printer);
 
     // The view's own context menu; none when the view has no submenu.
     std::unique_ptr<QMenu> ContextMenu();

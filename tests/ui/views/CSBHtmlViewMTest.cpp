@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -306,6 +307,19 @@ TEST_F(CSBHtmlViewMTest, PrintCommandsTakeThePrintRouteAndOtherCommandsAreNotThe
     bool enabled = true;
     EXPECT_FALSE(m_view.OnViewCommand(CSBHtmlView::kHome));
     EXPECT_FALSE(m_view.OnUpdateViewCommand(CSBHtmlView::kHome, enabled));
+}
+
+TEST_F(CSBHtmlViewMTest, PrintsThePageTheDialogsHandOver) {
+    ShowRecipe();
+    TempDir dir;
+    const QString file = QString::fromStdString((dir / "page.pdf").string());
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    ASSERT_TRUE(m_view.PrintTo(printer));
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
 }
 
 TEST_F(CSBHtmlViewMTest, ContextMenuOffersTheDisplayCommandsAndHandsThemToTheMainWindow) {
