@@ -124,6 +124,24 @@ TEST_F(CSBHtmlViewMTest, HomePageOffersTheOpenBook) {
     EXPECT_TRUE(Body().contains(QString::fromStdString("#VIEW#" + m_book->ObjectId())));
 }
 
+TEST_F(CSBHtmlViewMTest, TakesItsBackgroundFromTheSettingsOnceThePageHasLoaded) {
+    m_settings.m_backgroundColor = Rgb(0x12, 0x34, 0x56);
+    CSBHtmlViewM view(m_doc);
+    QSignalSpy complete(&view, &CHtmlView::documentComplete);
+    view.OnInitialUpdate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return complete.count() > 0; }, kWait));
+    QString colour;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            view.RunScript("document.bgColor", [&](const QVariant& value) { colour = value.toString(); });
+            QTest::qWait(50);
+            return colour == "#123456";
+        },
+        kWait))
+        << colour.toStdString();
+    EXPECT_TRUE(WaitForBodyHtml(view, kWait).contains("Complete Cookbook Keeping")) << "the home page waited for it";
+}
+
 TEST_F(CSBHtmlViewMTest, ClickedViewLinkDisplaysTheBook) {
     ASSERT_TRUE(BodyShows(m_book->Title()));
     m_view.RunScript("document.querySelector('a[href^=\"#VIEW#Bok\"]').click()");
@@ -228,6 +246,25 @@ TEST_F(CSBHtmlViewMTest, FavouritesLinkAndTitleEditWorkThroughThePage) {
     EXPECT_TRUE(m_recipe->Sync().Changed());
     EXPECT_GE(changed.count(), 2) << "the tree hears of the favourite and of the new title";
     EXPECT_TRUE(BodyShows("Page Edited Stew"));
+}
+
+TEST_F(CSBHtmlViewMTest, IngredientEditCountsAsAChangeOfTheRecipe) {
+    ShowRecipe();
+    ASSERT_FALSE(m_recipe->Ingredients().empty());
+    m_book->SetModified(false);
+    m_recipe->Sync().synchronised = m_recipe->Sync().current;
+    const auto opened = WhenEditorOpens([](CMiniEditor& editor) {
+        auto* text = editor.findChild<QLineEdit*>("text");
+        text->selectAll();
+        QTest::keyClicks(text, "smoked paprika");
+        QTest::keyClick(text, Qt::Key_Return);
+    });
+    Follow("#modify_SBIng0(30,40,100,12)");
+    ASSERT_TRUE(*opened);
+    EXPECT_EQ(m_recipe->Ingredients().front()->Description(), "smoked paprika");
+    EXPECT_TRUE(m_book->Modified());
+    EXPECT_TRUE(m_recipe->Sync().Changed()) << "a handheld copy must learn of the new line";
+    EXPECT_TRUE(BodyShows("smoked paprika"));
 }
 
 TEST_F(CSBHtmlViewMTest, EditorOpensOverTheElementWithItsMinimumSize) {
