@@ -94,6 +94,16 @@ protected:
 
     // The in-place editor runs modally inside the page's event, so the test
     // acts on it from a timer once it shows; returns whether it ever did.
+    // Replaces the editor's main text and commits it with Enter.
+    static std::function<void(CMiniEditor&)> TypeAndEnter(const QString& typed) {
+        return [typed](CMiniEditor& editor) {
+            auto* text = editor.findChild<QLineEdit*>("text");
+            text->selectAll();
+            QTest::keyClicks(text, typed);
+            QTest::keyClick(text, Qt::Key_Return);
+        };
+    }
+
     static std::shared_ptr<bool> WhenEditorOpens(std::function<void(CMiniEditor&)> act) {
         auto opened = std::make_shared<bool>(false);
         auto* timer = new QTimer;
@@ -234,12 +244,7 @@ TEST_F(CSBHtmlViewMTest, FavouritesLinkAndTitleEditWorkThroughThePage) {
 
     m_book->SetModified(false);
     m_recipe->Sync().synchronised = m_recipe->Sync().current;
-    const auto opened = WhenEditorOpens([](CMiniEditor& editor) {
-        auto* text = editor.findChild<QLineEdit*>("text");
-        text->selectAll();
-        QTest::keyClicks(text, "Page Edited Stew");
-        QTest::keyClick(text, Qt::Key_Return);
-    });
+    const auto opened = WhenEditorOpens(TypeAndEnter("Page Edited Stew"));
     Eval("document.getElementById('SBTitle').dispatchEvent(new MouseEvent('dblclick', {bubbles: true}))");
     ASSERT_TRUE(QTest::qWaitFor([&] { return *opened && m_recipe->Title() == "Page Edited Stew"; }, kWait));
     EXPECT_TRUE(m_book->Modified());
@@ -253,12 +258,7 @@ TEST_F(CSBHtmlViewMTest, IngredientEditCountsAsAChangeOfTheRecipe) {
     ASSERT_FALSE(m_recipe->Ingredients().empty());
     m_book->SetModified(false);
     m_recipe->Sync().synchronised = m_recipe->Sync().current;
-    const auto opened = WhenEditorOpens([](CMiniEditor& editor) {
-        auto* text = editor.findChild<QLineEdit*>("text");
-        text->selectAll();
-        QTest::keyClicks(text, "smoked paprika");
-        QTest::keyClick(text, Qt::Key_Return);
-    });
+    const auto opened = WhenEditorOpens(TypeAndEnter("smoked paprika"));
     Follow("#modify_SBIng0(30,40,100,12)");
     ASSERT_TRUE(*opened);
     EXPECT_EQ(m_recipe->Ingredients().front()->Description(), "smoked paprika");
