@@ -8,6 +8,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 #include "support/TestHttpServer.h"
+#include "ui/dialogs/CHelpWnd.h"
 #include "ui/dialogs/CMiniEditor.h"
 
 #include "support/QtViewBody.h"
@@ -198,6 +199,10 @@ TEST_F(CSBHtmlViewMTest, ErrorLinksShowOnlyKnownNotes) {
     Follow("#ERR2");
     ASSERT_EQ(notes.count(), 1);
     EXPECT_TRUE(notes.front().front().toString().startsWith("A food item was not found."));
+    auto* shown = m_view.findChild<CHelpWnd*>();
+    ASSERT_NE(shown, nullptr) << "the note pops up over the view";
+    EXPECT_EQ(shown->Text(), notes.front().front().toString());
+    EXPECT_LE(shown->width(), CHelpWnd::kDefaultWidth + 28);
 }
 
 TEST_F(CSBHtmlViewMTest, CommandLinksReachTheMainWindowAfterTheEvent) {
