@@ -89,15 +89,19 @@ bool CSBHtmlView::OnUpdateViewCommand(int id, bool& enabled) const {
 void CSBHtmlView::Display(CObject* item) {
     // The menu pages are not built yet; say so rather than show a blank page.
     if (dynamic_cast<CSBMenu*>(item) != nullptr) {
-        AllowPicturesOf(nullptr);
-        CHtmlWriter page;
-        page.Emplace<CHText>("<p>Showing menus is not available yet.</p>");
-        Write(page);
+        WriteNote("Showing menus is not available yet.");
         return;
     }
     const DisplayPage builder(m_doc.Settings(), &m_doc.Units(), m_programFolder);
     AllowPicturesOf(item);
     Write(*builder.Build(item, m_doc.GetBooks(), m_options));
+}
+
+void CSBHtmlView::WriteNote(const char* text) {
+    AllowPicturesOf(nullptr);
+    CHtmlWriter page;
+    page.Emplace<CHText>(std::string("<p>") + text + "</p>");
+    Write(page);
 }
 
 void CSBHtmlView::Write(const CHtmlWriter& page) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandIds.h"
 #include "platform/ColorRef.h"
 #include "render/PageOptions.h"
 #include "ui/views/CHtmlView.h"
@@ -20,13 +21,13 @@ class QPrinter;
 class CSBHtmlView : public CHtmlView {
     Q_OBJECT
 public:
-    static constexpr int kFilePrint = 57607;
-    static constexpr int kFilePrintPreview = 57609;
-    static constexpr int kEditCopy = 57634;
-    static constexpr int kEditSelectAll = 57642;
-    static constexpr int kHome = 32851;
-    static constexpr int kOptions = 32747;
-    static constexpr int kProperties = 32776;
+    static constexpr int kFilePrint = CommandId::kPrint;
+    static constexpr int kFilePrintPreview = CommandId::kPrintPreview;
+    static constexpr int kEditCopy = CommandId::kCopy;
+    static constexpr int kEditSelectAll = CommandId::kSelectAll;
+    static constexpr int kHome = CommandId::kHome;
+    static constexpr int kOptions = CommandId::kOptions;
+    static constexpr int kProperties = CommandId::kProperties;
 
     // Prints the page, with the preview first when asked; the real one runs
     // the print dialogs, tests put their own in its place.
@@ -69,6 +70,7 @@ protected:
 
 private:
     void AllowPicturesOf(CObject* item);
+    void WriteNote(const char* text);
     void ShowContextMenu(const QPoint& globalPos);
     static void RunPrintDialogs(CSBHtmlView& view, bool preview);
 
