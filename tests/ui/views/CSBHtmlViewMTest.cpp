@@ -439,6 +439,16 @@ TEST_F(CSBHtmlViewMTest, MenuSaysItsPageIsNotAvailableYet) {
     m_doc.Display(nullptr);
 }
 
+TEST_F(CSBHtmlViewMTest, StatusBarGetsTheLinksTipInsteadOfItsAddress) {
+    QSignalSpy tips(&m_view, &CSBHtmlView::statusTip);
+    // The browser reports the address under the mouse as this signal of the view.
+    emit m_view.statusTextChange(QString::fromStdString("file:///sb/#FAV" + m_recipe->ObjectId()));
+    emit m_view.statusTextChange("http://example.org/");
+    ASSERT_EQ(tips.count(), 2);
+    EXPECT_EQ(tips.at(0).at(0).toString(), "Add this recipe to the list of Favorites.");
+    EXPECT_EQ(tips.at(1).at(0).toString(), "http://example.org/");
+}
+
 TEST_F(CSBHtmlViewMTest, LeavesOtherLinksToTheBrowser) {
     EXPECT_FALSE(m_view.OnBeforeNavigate("http://example.org/"));
 }
