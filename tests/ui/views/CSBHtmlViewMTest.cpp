@@ -153,6 +153,26 @@ TEST_F(CSBHtmlViewMTest, TakesItsBackgroundFromTheSettingsOnceThePageHasLoaded) 
     EXPECT_TRUE(WaitForBodyHtml(view, kWait).contains("Complete Cookbook Keeping")) << "the home page waited for it";
 }
 
+TEST_F(CSBHtmlViewMTest, OpenLinkOfTheHomePageOpensABookThatTheHomePageThenOffers) {
+    const std::string title = m_book->Title();
+    m_doc.DeleteBook(*m_book);
+    m_book = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Body().contains(QString::fromStdString(title)); }, kWait));
+    // The main window routes the page's command to the document's Open.
+    QObject::connect(&m_view, &CSBHtmlView::commandRequested, &m_doc, [this](int id) {
+        if (id == CSBHtmlViewM::kOpenBook) {
+            m_doc.OnOpen();
+        }
+    });
+    m_prompts.QueueFiles({std::filesystem::path(SB_SHIPPED_DATA_DIR) / "samples" / "sample.rcp"});
+
+    Eval("document.querySelector('a[href=\"#FILE_OPEN\"]').click()");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_doc.GetBooks().size() == 1; }, kWait));
+    ASSERT_TRUE(BodyShows(title));
+    Eval("document.querySelector('a[href^=\"#VIEW#Bok\"]').click()");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_doc.CurrentItem() == m_doc.GetBooks().front().get(); }, kWait));
+}
+
 TEST_F(CSBHtmlViewMTest, ClickedViewLinkDisplaysTheBook) {
     ASSERT_TRUE(BodyShows(m_book->Title()));
     m_view.RunScript("document.querySelector('a[href^=\"#VIEW#Bok\"]').click()");
