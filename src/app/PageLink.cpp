@@ -127,8 +127,22 @@ std::string PageLink::ErrorText(const std::string& url) {
     return texts[static_cast<std::size_t>(which - '1')];
 }
 
-std::string PageLink::StatusTip(const std::string& proposed) {
-    static const std::array<std::pair<const char*, const char*>, 25> tips = {{
+std::string PageLink::DownloadTip(const std::string& targetBook, const std::string& targetChapter) {
+    std::string tip = "Save this recipe on your computer";
+    if (targetBook.empty()) {
+        return tip + " in a new recipe book";
+    }
+    tip += " in '" + targetBook;
+    if (!targetChapter.empty()) {
+        tip += " | " + targetChapter;
+    }
+    return tip + "'.";
+}
+
+std::string PageLink::StatusTip(const std::string& proposed, const std::string& targetBook,
+                                const std::string& targetChapter) {
+    // A null tip marks the recipe downloads, whose tip names their target.
+    static const std::array<std::pair<const char*, const char*>, 27> tips = {{
         {"#top", "Move to the top of the view."},
         {"#MOD", "Modify the properties of this item."},
         {"#FAV", "Add this recipe to the list of Favorites."},
@@ -153,11 +167,13 @@ std::string PageLink::StatusTip(const std::string& proposed) {
         {"GO_BACK_", ""},
         {"GO_HOME", ""},
         {"javascript", ""},
+        {"#WebDownloadR", nullptr},
+        {"#WebDR", nullptr},
         {".rcp", "Save this book and all of its recipes to your computer"},
     }};
     for (const auto& [key, tip] : tips) {
         if (Contains(proposed, key)) {
-            return tip;
+            return tip != nullptr ? tip : DownloadTip(targetBook, targetChapter);
         }
     }
     return proposed;

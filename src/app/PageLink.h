@@ -36,9 +36,14 @@ public:
     static std::optional<EditRequest> ParseEdit(const std::string& url);
     // The text of an "#ERR" link's note; empty when the link names no note.
     static std::string ErrorText(const std::string& url);
-    static std::string StatusTip(const std::string& proposed);
+    // The status-bar text for the address under the mouse. A recipe download
+    // names where it will be saved: the web target book (and chapter) when the
+    // workspace has one, a new book otherwise.
+    static std::string StatusTip(const std::string& proposed, const std::string& targetBook = {},
+                                 const std::string& targetChapter = {});
 
 private:
     static CRecipeObj* FindObject(const std::string& kind, const std::string& rest, const CSBDocBase::Books& books);
     static void SizeEditor(EditRequest& edit);
+    static std::string DownloadTip(const std::string& targetBook, const std::string& targetChapter);
 };

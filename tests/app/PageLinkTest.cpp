@@ -120,4 +120,20 @@ TEST(PageLinkStatusTest, ReplacesLinkAddressesByTips) {
     }
 }
 
+TEST(PageLinkStatusTest, RecipeDownloadsNameTheirTarget) {
+    const struct {
+        const char* proposed;
+        const char* book;
+        const char* chapter;
+        const char* tip;
+    } cases[] = {
+        {"http://host/x#WebDownloadR12", "", "", "Save this recipe on your computer in a new recipe book"},
+        {"http://host/x#WebDR12", "Soups", "", "Save this recipe on your computer in 'Soups'."},
+        {"http://host/x.rcp#WebDR12", "Soups", "Cold", "Save this recipe on your computer in 'Soups | Cold'."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PageLink::StatusTip(c.proposed, c.book, c.chapter), c.tip) << c.proposed;
+    }
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/dialogs/DialogSupport.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,7 +28,8 @@ QString Q(const std::string& text) {
 } // namespace
 
 CMiniEditor::CMiniEditor(const QRect& screenRect, Kind kind, const CTextStyle& style, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_kind(kind) {
+    // A popup closes when the user clicks anywhere outside it.
+    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint), m_kind(kind) {
     setObjectName("miniEditor");
     setProperty("templateId", kTemplateId);
     setFont(StyleFont(style));
@@ -104,6 +106,16 @@ void CMiniEditor::Build() {
     connect(ok, &QPushButton::clicked, this, &CMiniEditor::Store);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setGeometry(m_rect);
+}
+
+void CMiniEditor::closeEvent(QCloseEvent* event) {
+    // Closed from outside (a click away from the popup): keep what was typed.
+    // Escape and cancel reject without closing, so they never come here. An
+    // empty title is refused by Store and then dropped by the dialog's close.
+    if (isVisible()) {
+        Store();
+    }
+    QDialog::closeEvent(event);
 }
 
 void CMiniEditor::Store() {

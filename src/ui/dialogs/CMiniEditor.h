@@ -11,7 +11,9 @@ struct CTextStyle;
 
 // The small editor that opens over a title, an introduction or an ingredient
 // line of the displayed page, in the page's own font, covering exactly the
-// element that was double-clicked.
+// element that was double-clicked. Enter or OK keeps the change, Escape or
+// the cancel button drops it, and clicking away keeps it, as leaving a field
+// on a form does.
 class CMiniEditor : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +27,9 @@ public:
 
     Kind EditKind() const { return m_kind; }
     static QFont StyleFont(const CTextStyle& style);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CMiniEditor(const QRect& screenRect, Kind kind, const CTextStyle& style, QWidget* parent);

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "app/CommandIds.h"
 #include "platform/ColorRef.h"
 #include "render/PageOptions.h"
 #include "ui/views/CHtmlView.h"
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 class CHtmlWriter;
 class CObject;
 class CSavorbridgeDoc;
+class QMenu;
+class QPrinter;
 
 // A browser view that shows the program's generated pages: the home page and
 // the pages of books, chapters and recipes. The status bar gets the program's
@@ -16,10 +21,17 @@ class CSavorbridgeDoc;
 class CSBHtmlView : public CHtmlView {
     Q_OBJECT
 public:
-    static constexpr int kFilePrint = 57607;
-    static constexpr int kFilePrintPreview = 57609;
-    static constexpr int kEditCopy = 57634;
-    static constexpr int kEditSelectAll = 57642;
+    static constexpr int kFilePrint = CommandId::kPrint;
+    static constexpr int kFilePrintPreview = CommandId::kPrintPreview;
+    static constexpr int kEditCopy = CommandId::kCopy;
+    static constexpr int kEditSelectAll = CommandId::kSelectAll;
+    static constexpr int kHome = CommandId::kHome;
+    static constexpr int kOptions = CommandId::kOptions;
+    static constexpr int kProperties = CommandId::kProperties;
+
+    // Prints the page, with the preview first when asked; the real one runs
+    // the print dialogs, tests put their own in its place.
+    using PrintRoute = std::function<void(CSBHtmlView& view, bool preview)>;
 
     explicit CSBHtmlView(CSavorbridgeDoc& doc, QWidget* parent = nullptr);
 
@@ -36,16 +48,33 @@ public:
     void SetProgramFolder(const std::filesystem::path& folder) { m_programFolder = folder; }
     // The recipe portioning of the navigation pane, applied to every page.
     void SetPortion(int numerator, int denominator);
+    void SetPrintRoute(PrintRoute route) { m_printRoute = std::move(route); }
+    // Prints the page on the printer and returns once it is done.
+    bool PrintTo(QPrinter& printer);
+
+    // The view's own context menu; none when the view has no submenu.
+    std::unique_ptr<QMenu> ContextMenu();
 
 signals:
     void statusTip(const QString& text);
+    // A main-window command the view cannot carry out itself (a context-menu
+    // choice or a page link); delivered after the event that asked for it.
+    void commandRequested(int id);
 
 protected:
     CSavorbridgeDoc& m_doc;
 
+    // Hands a command to the main window once the current event is over,
+    // because the command may open dialogs.
+    void PostCommand(int id);
+
 private:
     void AllowPicturesOf(CObject* item);
+    void WriteNote(const char* text);
+    void ShowContextMenu(const QPoint& globalPos);
+    static void RunPrintDialogs(CSBHtmlView& view, bool preview);
 
     std::filesystem::path m_programFolder;
     PageOptions m_options;
+    PrintRoute m_printRoute = &CSBHtmlView::RunPrintDialogs;
 };

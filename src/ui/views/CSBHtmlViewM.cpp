@@ -4,11 +4,11 @@
 #include "app/CSettings.h"
 #include "app/PageLink.h"
 #include "model/CRecipe.h"
+#include "ui/dialogs/CHelpWnd.h"
 #include "ui/dialogs/CMiniEditor.h"
 
 #include <QCursor>
 #include <QTimer>
-#include <QToolTip>
 
 #include <array>
 #include <functional>
@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int kIngredientStyle = 5;
-constexpr int kNoteWidth = 350;
 
 } // namespace
 
@@ -131,8 +130,7 @@ bool CSBHtmlViewM::HandleCommandLink(const std::string& url) {
     }};
     for (const auto& [key, id] : commands) {
         if (url.find(key) != std::string::npos) {
-            // Queued: the command may open dialogs, which must not run inside the page's event.
-            QTimer::singleShot(0, this, [this, id] { emit commandRequested(id); });
+            PostCommand(id);
             return true;
         }
     }
@@ -145,8 +143,7 @@ void CSBHtmlViewM::ShowNote(const std::string& url) {
         return;
     }
     const QString note = QString::fromStdString(text);
-    const QString html = QString("<div style=\"width:%1px\">%2</div>").arg(kNoteWidth).arg(note.toHtmlEscaped());
-    QToolTip::showText(QCursor::pos() - QPoint(kNoteWidth / 2, 0), html, this);
+    CHelpWnd::Show(this, note, QCursor::pos());
     emit noteShown(note);
 }
 

@@ -11,10 +11,10 @@ class CRecipeObj;
 class CSBHtmlViewM : public CSBHtmlView {
     Q_OBJECT
 public:
-    static constexpr int kOpenBook = 32808;
-    static constexpr int kNewBook = 32774;
-    static constexpr int kWebTab = 32899;
-    static constexpr int kNutrientDatabase = 32913;
+    static constexpr int kOpenBook = CommandId::kOpen;
+    static constexpr int kNewBook = CommandId::kNewBook;
+    static constexpr int kWebTab = CommandId::kTabWeb;
+    static constexpr int kNutrientDatabase = CommandId::kNutrientDatabase;
 
     explicit CSBHtmlViewM(CSavorbridgeDoc& doc, QWidget* parent = nullptr);
 
@@ -25,8 +25,6 @@ public:
     bool OnBeforeNavigate(const std::string& url);
 
 signals:
-    // A main-window command a link asks for; delivered after the link's event.
-    void commandRequested(int id);
     // A popup note the page asked for (an "#ERR" link).
     void noteShown(const QString& text);
 

@@ -20,8 +20,10 @@ function editItem(code) {
             top += p.offsetTop;
         }
     }
-    left -= document.body.scrollLeft;
-    top -= document.body.scrollTop;
+    // In a standards-mode page the document, not the body, scrolls.
+    var scroller = document.scrollingElement || document.body;
+    left -= scroller.scrollLeft;
+    top -= scroller.scrollTop;
     sbReport(location.href.split("#")[0] + "#modify_" + code + "(" + left + "," + top + "," +
              item.offsetWidth + "," + item.offsetHeight + ")");
 }

@@ -10,6 +10,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 CTextStyle Style() {
@@ -107,4 +110,44 @@ TEST(CMiniEditor, CancelLeavesTheObjectAsItWas) {
     Press(editor, "cancel");
     EXPECT_EQ(recipe.Title(), "Soup");
     EXPECT_EQ(editor.result(), QDialog::Rejected);
+}
+
+TEST(CMiniEditor, EnterAndClickingAwayKeepTheChangeEscapeDropsIt) {
+    struct Case {
+        const char* name;
+        std::function<void(CMiniEditor&)> finish;
+        const char* expectedTitle;
+        int expectedResult;
+    };
+    const std::vector<Case> cases = {
+        {"enter", [](CMiniEditor& e) { QTest::keyClick(e.findChild<QLineEdit*>("text"), Qt::Key_Return); }, "Stew",
+         QDialog::Accepted},
+        {"escape", [](CMiniEditor& e) { QTest::keyClick(e.findChild<QLineEdit*>("text"), Qt::Key_Escape); }, "Soup",
+         QDialog::Rejected},
+        // A click outside the popup closes it, which is what close() does here.
+        {"click away", [](CMiniEditor& e) { e.close(); }, "Stew", QDialog::Accepted},
+    };
+    for (const Case& c : cases) {
+        CRecipe recipe;
+        recipe.SetTitle("Soup");
+        CMiniEditor editor(QRect(0, 0, 234, 24), CMiniEditor::Title, recipe, Style());
+        editor.show();
+        Retype(editor.findChild<QLineEdit*>("text"), "Stew");
+        c.finish(editor);
+        EXPECT_EQ(recipe.Title(), c.expectedTitle) << c.name;
+        EXPECT_EQ(editor.result(), c.expectedResult) << c.name;
+        EXPECT_FALSE(editor.isVisible()) << c.name;
+    }
+}
+
+TEST(CMiniEditor, ClickingAwayFromAnEmptyTitleDropsTheEdit) {
+    CRecipe recipe;
+    recipe.SetTitle("Soup");
+    CMiniEditor editor(QRect(0, 0, 234, 24), CMiniEditor::Title, recipe, Style());
+    editor.show();
+    editor.findChild<QLineEdit*>("text")->clear();
+    editor.close();
+    EXPECT_EQ(recipe.Title(), "Soup");
+    EXPECT_EQ(editor.result(), QDialog::Rejected);
+    EXPECT_FALSE(editor.isVisible());
 }
