@@ -40,7 +40,7 @@ constexpr int kStateIntervalMs = 250;
 constexpr int kStatusNoteMs = 5000;
 constexpr int kDefaultRightWidth = 600;
 
-constexpr const char* kCommentNote = "The comment window is not available in this version of Savorbridge.";
+constexpr const char* kCommentNote = "Comments are not available yet.";
 constexpr const char* kInventoryNote = "The kitchen inventory is not available in this version of Savorbridge.";
 constexpr const char* kWebNote = "Browsing Savorbridge on the Web inside this window is not available in this version. "
                                  "The maker's pages can be opened in your web browser instead.";
@@ -162,7 +162,10 @@ void CMainFrame::CreateCommands() {
 CSBHtmlViewM* CMainFrame::CreateDisplayView() {
     auto* view = new CSBHtmlViewM(m_doc);
     view->SetProgramFolder(m_doc.ProgramFolder());
-    connect(view, &CSBHtmlView::statusTip, this, [this](const QString& tip) { statusBar()->showMessage(tip); });
+    // Leaving a link gives an empty tip; the pane then shows its idle text again.
+    connect(view, &CSBHtmlView::statusTip, this, [this](const QString& tip) {
+        statusBar()->showMessage(tip.isEmpty() ? QString(CProgressBar::kIdleText) : tip);
+    });
     connect(view, &CSBHtmlViewM::commandRequested, this, &CMainFrame::OnPartCommand);
     m_display = view;
     return view;

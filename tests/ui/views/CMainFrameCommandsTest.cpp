@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
@@ -247,6 +248,39 @@ TEST_F(CMainFrameCommandsTest, PalmInstallSaysWhatItFound) {
     ASSERT_EQ(m_prompts.Questions().size(), 2U);
     EXPECT_NE(m_prompts.Questions()[1].text.find(prc.string()), std::string::npos);
     EXPECT_NE(m_prompts.Questions()[1].text.find("not available"), std::string::npos);
+}
+
+TEST_F(CMainFrameCommandsTest, ApplicationCommandsReachTheApplication) {
+    QSignalSpy pocketPc(&m_frame, &CMainFrame::installPocketPcRequested);
+    QSignalSpy about(&m_frame, &CMainFrame::aboutRequested);
+    ActionOf(kInstallPocketPc).trigger();
+    ActionOf(kAbout).trigger();
+    EXPECT_EQ(pocketPc.count(), 1);
+    EXPECT_EQ(about.count(), 1);
+}
+
+TEST_F(CMainFrameCommandsTest, CapsLockPaneFollowsTheTypedLetters) {
+    m_frame.show();
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    auto* tree = m_frame.findChild<QTreeWidget*>("contentsTree");
+    tree->setFocus();
+    auto* caps = m_frame.findChild<QLabel*>("capsLockIndicator");
+    const struct {
+        char letter;
+        Qt::KeyboardModifiers modifiers;
+        const char* shown;
+    } presses[] = {
+        {'A', Qt::NoModifier, "CAP"},
+        {'a', Qt::ShiftModifier, "CAP"},
+        {'a', Qt::NoModifier, ""},
+        {'A', Qt::ShiftModifier, ""},
+    };
+    for (const auto& press : presses) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A, press.modifiers, QString(QChar(press.letter)));
+        QApplication::sendEvent(tree, &key);
+        EXPECT_EQ(caps->text(), press.shown) << press.letter;
+    }
 }
 
 TEST_F(CMainFrameCommandsTest, EnterInTheNavigationPaneShowsTheSelectedItem) {
