@@ -40,10 +40,15 @@ int FrameGeometry::InitialPaneHeight(const PaneHeightInputs& inputs) {
     return inputs.recordHeight;
 }
 
-std::optional<int> FrameGeometry::KeepCommentHeight(RowHeights before, RowHeights after, bool leavingMaximized) {
+// The column's new height less the comment window's old one. Where a splitter
+// keeps the upper row and lets the lower one take the change, that is the
+// lower row's new height plus the difference of the old rows; where the upper
+// row was cut off on leaving a maximized window, it is the upper row's new
+// height less the old lower one. Taking both rows as they came out covers
+// every way the toolkit shares out a resize.
+std::optional<int> FrameGeometry::KeepCommentHeight(RowHeights before, RowHeights after) {
     if (after.bottom == before.bottom) {
         return std::nullopt;
     }
-    const int top = leavingMaximized ? after.top - before.bottom : after.bottom + before.top - before.bottom;
-    return std::max(kMinimumPaneHeight, top);
+    return std::max(kMinimumPaneHeight, after.top + after.bottom - before.bottom);
 }

@@ -43,5 +43,5 @@ public:
     };
     // The navigation pane's new height that gives the comment window back its
     // old height; nothing when the comment window's height did not change.
-    static std::optional<int> KeepCommentHeight(RowHeights before, RowHeights after, bool leavingMaximized);
+    static std::optional<int> KeepCommentHeight(RowHeights before, RowHeights after);
 };

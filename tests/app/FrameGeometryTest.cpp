@@ -53,18 +53,18 @@ TEST(FrameGeometryTest, KeepsTheCommentWindowsHeight) {
     const struct {
         FrameGeometry::RowHeights before;
         FrameGeometry::RowHeights after;
-        bool leavingMaximized;
         std::optional<int> expected;
     } cases[] = {
-        {{300, 200}, {300, 200}, false, std::nullopt},
-        {{300, 200}, {300, 400}, false, 500}, // taller window: the pane grows
-        {{300, 200}, {300, 120}, false, 220}, // shorter window: the pane shrinks
-        {{300, 200}, {300, 40}, false, 175},  // never below 175
-        {{700, 300}, {560, 40}, true, 260},   // back from maximized
-        {{700, 300}, {400, 40}, true, 175},
+        {{300, 200}, {300, 200}, std::nullopt},
+        {{300, 200}, {300, 400}, 500}, // taller window, the lower row took the change: the pane grows
+        {{300, 200}, {300, 120}, 220}, // shorter window: the pane shrinks
+        {{300, 200}, {300, 40}, 175},  // never below 175
+        {{700, 300}, {600, 0}, 300},   // back from maximized with the upper row cut off
+        {{700, 300}, {400, 0}, 175},
+        {{300, 200}, {450, 350}, 600}, // both rows took a share
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FrameGeometry::KeepCommentHeight(c.before, c.after, c.leavingMaximized), c.expected)
+        EXPECT_EQ(FrameGeometry::KeepCommentHeight(c.before, c.after), c.expected)
             << c.after.top << " " << c.after.bottom;
     }
 }

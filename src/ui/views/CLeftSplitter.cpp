@@ -30,7 +30,6 @@ void CLeftSplitter::ApplyTopHeight(int height) {
 void CLeftSplitter::resizeEvent(QResizeEvent* event) {
     const QList<int> before = sizes();
     QSplitter::resizeEvent(event);
-    const bool leaving = std::exchange(m_leavingMaximized, false);
     if (count() < 2) {
         return;
     }
@@ -44,7 +43,7 @@ void CLeftSplitter::resizeEvent(QResizeEvent* event) {
     }
     const QList<int> after = sizes();
     const auto top =
-        FrameGeometry::KeepCommentHeight({before.value(0), before.value(1)}, {after.value(0), after.value(1)}, leaving);
+        FrameGeometry::KeepCommentHeight({before.value(0), before.value(1)}, {after.value(0), after.value(1)});
     if (top && *top != after.value(0)) {
         ApplyTopHeight(*top);
     }

@@ -12,8 +12,6 @@ public:
 
     // The navigation pane's height, applied as soon as the column has its size.
     void SetTopHeight(int height);
-    // The next resize restores the window from maximized.
-    void SetLeavingMaximized(bool leaving) { m_leavingMaximized = leaving; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -22,5 +20,4 @@ private:
     void ApplyTopHeight(int height);
 
     int m_pendingTopHeight = -1;
-    bool m_leavingMaximized = false;
 };

@@ -118,6 +118,7 @@ void CMainFrame::CreatePanes() {
     comment->setObjectName("commentSlot");
     comment->setWordWrap(true);
     comment->setAlignment(Qt::AlignCenter);
+    comment->setMinimumHeight(comment->sizeHint().height());
     m_commentSlot = comment;
     m_leftSplitter->addWidget(m_left);
     m_leftSplitter->addWidget(m_commentSlot);
@@ -388,15 +389,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
-}
-
-void CMainFrame::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange) {
-        const bool maximized = isMaximized();
-        m_leftSplitter->SetLeavingMaximized(m_wasMaximized && !maximized);
-        m_wasMaximized = maximized;
-    }
-    QMainWindow::changeEvent(event);
 }
 
 // The column's size is kept in the record as the navigation pane is resized,

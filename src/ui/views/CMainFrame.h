@@ -77,7 +77,6 @@ signals:
 protected:
     // The workspace decides: unsaved books are offered for saving first.
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -114,5 +113,4 @@ private:
     QTimer* m_stateTimer = nullptr;
     std::unique_ptr<ReadProgressDisplay> m_readProgress;
     int m_tab = DisplayTab;
-    bool m_wasMaximized = false;
 };

@@ -4,7 +4,9 @@
 #include "app/CSettings.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "model/CRecipe.h"
 #include "model/CRecipeBook.h"
+#include "model/RecipeBookFile.h"
 #include "platform/StringTable.h"
 #include "support/MemoryProfile.h"
 #include "support/QtViewBody.h"
@@ -28,6 +30,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -321,6 +324,33 @@ TEST_F(CMainFrameCommandsTest, ReadingProgressShowsUntilTheLastReport) {
     EXPECT_EQ(m_frame.statusBar()->currentMessage(), CProgressBar::kIdleText);
     display.Report(0, 0);
     EXPECT_FALSE(display.Showing());
+}
+
+TEST_F(CMainFrameCommandsTest, OpeningALargeBookShowsProgressWhileTheWindowKeepsWorking) {
+    TempDir dir;
+    CRecipeBook large(9);
+    large.SetTitle("Large Book");
+    const std::string text(4000, 'x');
+    for (int r = 0; r < 2000; ++r) {
+        auto recipe = std::make_unique<CRecipe>();
+        recipe->SetTitle("Recipe " + std::to_string(r));
+        recipe->SetText(text);
+        large.AddRecipe(std::move(recipe));
+    }
+    RecipeBookFile::Save(large, dir / "large.rcp", {});
+
+    // Timers only run while the reading lets the window work.
+    bool sawProgress = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout,
+                     [&] { sawProgress = sawProgress || CProgressBar::Current() != nullptr; });
+    watcher.start(0);
+    ASSERT_NE(m_doc.OpenBookFile(dir / "large.rcp", false), nullptr);
+    watcher.stop();
+    EXPECT_TRUE(sawProgress);
+    EXPECT_EQ(CProgressBar::Current(), nullptr);
+    EXPECT_EQ(m_frame.statusBar()->currentMessage(), CProgressBar::kIdleText);
+    EXPECT_TRUE(ActionOf(kSave).isEnabled());
 }
 
 class CMainFramePlacementTest : public ::testing::Test {
