@@ -43,7 +43,7 @@ constexpr int kDefaultRightWidth = 600;
 constexpr const char* kCommentNote = "Comments are not available yet.";
 constexpr const char* kInventoryNote = "The kitchen inventory is not available in this version of Savorbridge.";
 constexpr const char* kWebNote = "Browsing Savorbridge on the Web inside this window is not available in this version. "
-                                 "The maker's pages can be opened in your web browser instead.";
+                                 "The Savorbridge web pages can be opened in your web browser instead.";
 constexpr const char* kOpenInBrowser = "Open in Web Browser";
 constexpr const char* kCommandNotAvailable = "That command is not available in this version of Savorbridge.";
 
