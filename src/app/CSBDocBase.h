@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,6 +57,10 @@ public:
     void SetObserver(WorkspaceObserver* observer) { m_observer = observer != nullptr ? observer : &m_quiet; }
     // Tests read pre-2.51 books without the pause that keeps clock ids apart.
     void SetReadOptions(RecipeBookFile::ReadOptions options) { m_readOptions = std::move(options); }
+    // Where the reading of a book file reports how far it has come.
+    void SetReadProgress(std::function<void(std::uint64_t done, std::uint64_t total)> progress) {
+        m_readOptions.progress = std::move(progress);
+    }
     const UnitTables& Units() const { return *m_units; }
 
     // Books.

@@ -1,6 +1,7 @@
 #include "app/CSavorbridgeDoc.h"
 
 #include "app/CSettings.h"
+#include "app/CommandIds.h"
 #include "model/CRecipe.h"
 #include "model/CRecipeBook.h"
 #include "model/CRecipeChapter.h"
@@ -111,6 +112,72 @@ void CSavorbridgeDoc::OnTimer() {
                                  QString::fromStdString(m_programFolder.string()))) {
         Prompts().Message(kTimerMissing, PromptIcon::Warning);
     }
+}
+
+bool CSavorbridgeDoc::OnCommand(int id) {
+    using namespace CommandId;
+    switch (id) {
+    case kNew:
+    case kNewBook:
+        OnNewBook();
+        return true;
+    case kNewChapter:
+        OnNewChapter();
+        return true;
+    case kNewRecipe:
+        OnNewRecipe();
+        return true;
+    case kOpen:
+        OnOpen();
+        return true;
+    case kSave:
+        OnSave();
+        return true;
+    case kSaveAs:
+        OnSaveAs();
+        return true;
+    case kTimer:
+        OnTimer();
+        return true;
+    case kHome:
+        OnHome();
+        return true;
+    case kNutrientInformation:
+        ToggleNutrientInformation();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CSavorbridgeDoc::OnUpdateCommand(int id, CommandState& state) {
+    using namespace CommandId;
+    switch (id) {
+    case kNew:
+    case kNewBook:
+    case kNewChapter:
+    case kNewRecipe:
+    case kOpen:
+    case kTimer:
+    case kHome:
+        state.enabled = true;
+        return true;
+    case kSave:
+    case kSaveAs:
+        state.enabled = !GetBooks().empty();
+        return true;
+    case kNutrientInformation:
+        state.enabled = true;
+        state.checked = Settings().m_showNutrientInfo != 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CSavorbridgeDoc::ToggleNutrientInformation() {
+    Settings().m_showNutrientInfo = Settings().m_showNutrientInfo != 0 ? 0 : 1;
+    Redisplay();
 }
 
 // Without a profile (some tests) there is nowhere to keep the sheets' places.

@@ -2,6 +2,7 @@
 
 #include "app/CCheckBooksDlg.h"
 #include "app/CSBDocBase.h"
+#include "app/CommandTarget.h"
 #include "app/WorkspaceObserver.h"
 
 #include "ui/dialogs/RecipeSheets.h"
@@ -13,7 +14,7 @@
 
 // The one document of the running program: the workspace model with the
 // file commands, telling the windows about its changes through signals.
-class CSavorbridgeDoc : public QObject, public CSBDocBase, private WorkspaceObserver {
+class CSavorbridgeDoc : public QObject, public CSBDocBase, public CommandTarget, private WorkspaceObserver {
     Q_OBJECT
 public:
     static constexpr int kNeedBookForChapter = 511;
@@ -27,6 +28,8 @@ public:
 
     // The preferences the windows display with.
     using CSBDocBase::Settings;
+    // How the windows ask and tell the user things.
+    using CSBDocBase::Prompts;
 
     void SetProgramFolder(const std::filesystem::path& folder) { m_programFolder = folder; }
     const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
@@ -65,6 +68,11 @@ public:
     CObject* CurrentItem() const { return m_current; }
     // The object's book gets unsaved changes; the panes mark it.
     void MarkChanged(CRecipeObj& object);
+    // The file, new-item, timer, home and nutrition-display commands; the
+    // commands of parts not built yet are left unclaimed, so they are disabled.
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
     // The one place that says a part is not built yet, so nothing fakes a result.
     void NotAvailableYet(const char* what);
 
@@ -106,6 +114,7 @@ private:
     CRecipeChapter* ChapterForNewItems(const CRecipeBook& book) const;
     void RunSheet(const std::function<int(RecipeSheets&)>& open);
     CRecipeChapter* ShownChapter() const;
+    void ToggleNutrientInformation();
 
     static CSavorbridgeDoc* s_instance;
     CCheckBooksDlg m_checklist;

@@ -2,6 +2,7 @@
 
 #include "model/ArchiveReader.h"
 #include "model/ArchiveWriter.h"
+#include "model/ReadProgressBuffer.h"
 #include "model/VersionBanner.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/StringTable.h"
@@ -36,6 +37,13 @@ int ReadFileVersion(ArchiveReader& reader, const std::filesystem::path& path) {
     throw NotABookError(path, "not a Savorbridge recipe book");
 }
 
+// Tells the progress display that the reading is over, also when it failed.
+struct FinalReport {
+    const std::function<void(std::uint64_t, std::uint64_t)>& report;
+    std::uint64_t total;
+    ~FinalReport() { report(total, total); }
+};
+
 } // namespace
 
 void RecipeBookFile::DefaultWait(std::chrono::milliseconds delay) {
@@ -47,7 +55,21 @@ RecipeBookFile::Loaded RecipeBookFile::Load(const std::filesystem::path& path, c
     if (!in) {
         throw FileError(path, "cannot open the file");
     }
+    if (options.progress) {
+        return LoadWithProgress(in, path, options);
+    }
     return Load(in, path, options);
+}
+
+RecipeBookFile::Loaded RecipeBookFile::LoadWithProgress(std::istream& in, const std::filesystem::path& path,
+                                                        const ReadOptions& options) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::uint64_t total = error ? 0 : size;
+    const FinalReport finish{options.progress, total};
+    ReadProgressBuffer counted(*in.rdbuf(), total, options.progress);
+    std::istream countedIn(&counted);
+    return Load(countedIn, path, options);
 }
 
 RecipeBookFile::Loaded RecipeBookFile::Load(std::istream& in, const std::filesystem::path& path,

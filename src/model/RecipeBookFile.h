@@ -4,6 +4,7 @@
 #include "platform/FileError.h"
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <istream>
@@ -31,9 +32,16 @@ public:
     };
 
     struct ReadOptions {
+        ReadOptions() = default;
+        // Most readers only choose how to wait; they get no progress reports.
+        ReadOptions(std::function<void(std::chrono::milliseconds)> waitFor) : wait(std::move(waitFor)) {}
+
         // Books of files before 2.51 take their id from the clock in seconds;
         // waiting between two such reads keeps their ids apart.
         std::function<void(std::chrono::milliseconds)> wait = DefaultWait;
+        // Told the bytes read so far and the file's size while a book file is
+        // read, and once more with both equal when the reading ends, however it ends.
+        std::function<void(std::uint64_t done, std::uint64_t total)> progress;
     };
 
     struct WriteOptions {
@@ -66,6 +74,7 @@ public:
     static void Save(CRecipeBook& book, const std::filesystem::path& path, const WriteOptions& options);
 
 private:
+    static Loaded LoadWithProgress(std::istream& in, const std::filesystem::path& path, const ReadOptions& options);
     static void WriteBook(const CRecipeBook& book, ArchiveWriter& writer);
     static void DefaultWait(std::chrono::milliseconds delay);
 };

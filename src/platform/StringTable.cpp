@@ -143,6 +143,8 @@ const std::array kStrings = std::to_array<std::pair<int, const char*>>({
     {577, "Seedling\nHerb\nClover\nCactus\nPalm\nTree\nGrain\nSunflower\nFlower\nRose\nTulip\nBouquet\nLeaves\n"
           "Potted Plant\nMushroom\nChestnut\nPeanut\nChili\nGarlic\nGreens\nBamboo"},
     {581, "Padded w/ spaces (fixed-width font)\nSeparated with tabs (any font)\nAligned in columns (best for export)"},
+    {583, "The 'Savorbridge.prc' Palm application could not be found.\n Please find and install it manually or "
+          "re-install Savorbridge. \nLook in the Palm subfolder of the Savorbridge installation location."},
     {584,
      "The 'setup.exe' PocketPC install program could not be found.\n Please find and run it manually or re-install "
      "Savorbridge.\nLook in the Palm subfolder of the Savorbridge installation location."},

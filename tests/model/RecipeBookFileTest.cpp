@@ -50,6 +50,17 @@ std::unique_ptr<CRecipeBook> MakeBook() {
     return book;
 }
 
+// Recipes of 4000 characters each, to make a book of some megabytes.
+void AddLongRecipes(CRecipeBook& book, int count) {
+    const std::string text(4000, 'x');
+    for (int r = 0; r < count; ++r) {
+        auto recipe = std::make_unique<CRecipe>();
+        recipe->SetTitle("Long " + std::to_string(r));
+        recipe->SetText(text);
+        book.AddRecipe(std::move(recipe));
+    }
+}
+
 RecipeBookFile::Loaded LoadBytes(const std::string& bytes, Waits& waits) {
     std::istringstream in(bytes);
     return RecipeBookFile::Load(in, "book.rcp", waits.Options());
@@ -246,15 +257,39 @@ TEST(RecipeBookFile, SavingClearsTheModifiedMarkOnlyWhenTheFileIsWritten) {
 TEST(RecipeBookFile, SavesALargeBookInPiecesToTheSameBytes) {
     TempDir dir;
     auto book = MakeBook();
-    const std::string text(4000, 'x');
-    for (int r = 0; r < 1000; ++r) {
-        auto recipe = std::make_unique<CRecipe>();
-        recipe->SetTitle("Long " + std::to_string(r));
-        recipe->SetText(text);
-        book->AddRecipe(std::move(recipe));
-    }
+    AddLongRecipes(*book, 1000);
     const std::string expected = RecipeBookFile::ToBytes(*book, {});
     ASSERT_GT(expected.size(), std::size_t{3} << 20);
     RecipeBookFile::Save(*book, dir / "large.rcp", {});
     EXPECT_EQ(AtomicFile::Read(dir / "large.rcp"), expected);
+}
+
+TEST(RecipeBookFile, ReportsReadingProgressAndAlwaysTheEnd) {
+    TempDir dir;
+    auto book = MakeBook();
+    AddLongRecipes(*book, 300);
+    RecipeBookFile::Save(*book, dir / "large.rcp", {});
+    const auto size = std::filesystem::file_size(dir / "large.rcp");
+    const auto foreign = dir.Write("foreign.rcp", "this is no book");
+
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> reports;
+    RecipeBookFile::ReadOptions options;
+    options.progress = [&](std::uint64_t done, std::uint64_t total) { reports.emplace_back(done, total); };
+
+    const auto loaded = RecipeBookFile::Load(dir / "large.rcp", options);
+    EXPECT_EQ(loaded.book->Recipes().size(), book->Recipes().size());
+    ASSERT_GE(reports.size(), 4U);
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        EXPECT_EQ(reports[i].second, size);
+        EXPECT_LE(reports[i].first, size);
+        if (i > 0) {
+            EXPECT_GE(reports[i].first, reports[i - 1].first);
+        }
+    }
+    EXPECT_EQ(reports.back().first, size);
+
+    reports.clear();
+    EXPECT_THROW(RecipeBookFile::Load(foreign, options), NotABookError);
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.back(), std::make_pair(std::uint64_t{15}, std::uint64_t{15}));
 }

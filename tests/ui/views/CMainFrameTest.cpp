@@ -2,6 +2,7 @@
 
 #include "app/CSavorbridgeDoc.h"
 #include "app/CSettings.h"
+#include "app/CommandIds.h"
 #include "model/CRecipeBook.h"
 #include "search/CContentsPP.h"
 #include "support/MemoryProfile.h"
@@ -11,6 +12,7 @@
 
 #include "support/QtViewBody.h"
 #include <QAction>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
 
@@ -26,9 +28,9 @@ class CMainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_frame.resize(1000, 700);
-        QSignalSpy complete(&m_frame.DisplayView(), &CHtmlView::documentComplete);
+        QSignalSpy complete(m_frame.DisplayView(), &CHtmlView::documentComplete);
         m_frame.show();
-        m_frame.DisplayView().OnInitialUpdate();
+        m_frame.DisplayView()->OnInitialUpdate();
         ASSERT_TRUE(QTest::qWaitFor([&] { return complete.count() > 0; }, kWait));
         m_book = m_doc.ReadBookIntoWorkspace(std::filesystem::path(SB_SHIPPED_DATA_DIR) / "samples" / "sample.rcp");
         ASSERT_NE(m_book, nullptr);
@@ -47,7 +49,7 @@ protected:
 
     bool PageShows(const std::string& text) {
         return QTest::qWaitFor(
-            [&] { return WaitForBodyHtml(m_frame.DisplayView(), kWait).contains(QString::fromStdString(text)); },
+            [&] { return WaitForBodyHtml(*m_frame.DisplayView(), kWait).contains(QString::fromStdString(text)); },
             kWait);
     }
 
@@ -62,8 +64,12 @@ protected:
 TEST_F(CMainFrameTest, ShowsTheOpenBookInTheTreeBesideTheDisplay) {
     auto* splitter = m_frame.findChild<QSplitter*>("mainSplitter");
     ASSERT_NE(splitter, nullptr);
-    EXPECT_EQ(splitter->widget(0), &m_frame.NavigationPane());
-    EXPECT_EQ(splitter->widget(1), &m_frame.DisplayView());
+    auto* left = m_frame.findChild<QSplitter*>("leftSplitter");
+    ASSERT_NE(left, nullptr);
+    EXPECT_EQ(splitter->widget(0), left);
+    EXPECT_EQ(left->widget(0), &m_frame.NavigationPane());
+    EXPECT_EQ(left->widget(1)->objectName(), "commentSlot");
+    EXPECT_EQ(splitter->widget(1), m_frame.DisplayView());
     ASSERT_EQ(Tree().topLevelItemCount(), 1);
     EXPECT_EQ(Tree().topLevelItem(0)->text(0).toStdString(), m_book->Title());
     EXPECT_TRUE(PageShows(m_book->Title()));
@@ -81,11 +87,11 @@ TEST_F(CMainFrameTest, SelectingARecipeDisplaysIt) {
 
     Tree().setCurrentItem(Tree().topLevelItem(0));
     EXPECT_EQ(m_doc.CurrentItem(), m_book);
-    m_frame.findChild<QAction*>("actionBack")->trigger();
+    m_frame.findChild<QPushButton*>("backButton")->click();
     EXPECT_EQ(m_doc.CurrentItem(), recipe);
-    m_frame.findChild<QAction*>("actionForward")->trigger();
+    m_frame.findChild<QPushButton*>("forwardButton")->click();
     EXPECT_EQ(m_doc.CurrentItem(), m_book);
-    m_frame.findChild<QAction*>("actionHome")->trigger();
+    EXPECT_TRUE(m_frame.Route(CommandId::kHome));
     EXPECT_EQ(m_doc.CurrentItem(), nullptr);
 }
 
@@ -114,7 +120,7 @@ TEST_F(CMainFrameTest, FavouriteLinkMarksTheBookInTheTree) {
     CRecipe* recipe = FirstChapterRecipe();
     recipe->SetFavourite(false, true);
     m_book->SetModified(false);
-    m_frame.DisplayView().OnBeforeNavigate("#FAV" + recipe->ObjectId());
+    m_frame.DisplayView()->OnBeforeNavigate("#FAV" + recipe->ObjectId());
     EXPECT_TRUE(Tree().topLevelItem(0)->text(0).endsWith(CContentsPP::kModifiedMark));
 }
 
