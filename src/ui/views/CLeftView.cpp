@@ -51,7 +51,7 @@ CLeftView::CLeftView(CSavorbridgeDoc& doc, QWidget* parent)
     connect(m_portion, &CPortionCtrl::portionChanged, &m_doc, &CSavorbridgeDoc::SetPortion);
     connect(m_pages, &QTabWidget::currentChanged, this, &CLeftView::OnPageChanged);
     m_portion->SetValue({m_doc.PortionNumerator(), m_doc.PortionDenominator()});
-    // Until the main window routes the whole command set, the pane answers for what it knows.
+    // Alone (as in its own tests) the pane answers for the commands it knows; the main window puts its router here.
     SetCommandStateSource([this](int id) {
         CommandState state;
         OnUpdateCommand(id, state);

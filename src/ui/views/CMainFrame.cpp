@@ -62,6 +62,7 @@ CMainFrame::CMainFrame(CSettings& settings, Profile& profile, CSavorbridgeDoc& d
     CreatePanes();
     CreateStatusBar();
     CreateCommands();
+    m_left->SetCommandStateSource([this](int id) { return State(id); });
     m_readProgress = std::make_unique<ReadProgressDisplay>(*statusBar());
     m_doc.SetReadProgress([this](std::uint64_t done, std::uint64_t total) { m_readProgress->Report(done, total); });
     connect(&m_doc, &CSavorbridgeDoc::booksChanged, this, &CMainFrame::UpdateCommandStates);

@@ -39,6 +39,8 @@ CSBHtmlView::CSBHtmlView(CSavorbridgeDoc& doc, QWidget* parent) : CHtmlView(pare
     connect(this, &CHtmlView::statusTextChange, this, [this](const QString& text) {
         emit statusTip(QString::fromStdString(PageLink::StatusTip(text.toStdString())));
     });
+    // A view made anew (switching tabs) scales like the one it replaces.
+    SetPortion(m_doc.PortionNumerator(), m_doc.PortionDenominator());
     connect(&m_doc, &CSavorbridgeDoc::portionChanged, this, [this](int n, int d) {
         SetPortion(n, d);
         Display(m_doc.CurrentItem());
