@@ -8,6 +8,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMargin = 7;
@@ -61,14 +63,14 @@ CGenericPS::CGenericPS(int templateId, const QString& caption, Profile& profile,
 void CGenericPS::AddPage(CGenericPP* page, const QString& caption, const QIcon& image) {
     m_pages.push_back(page);
     m_tabs->addTab(page, image, caption);
-    // The tab row above the page and the frame around it.
+    // The tab row above the page and the frame around it, then the margins and
+    // the button row around the tabs. Measured from the fixed layout rather than
+    // the tabs' current size: a hidden sheet lays its controls out only once
+    // shown, so every page would otherwise grow the sheet again.
     const QSize tabsOverhead(2 * kTabFrame, m_tabs->tabBar()->sizeHint().height() + 2 * kTabFrame);
-    const QSize wanted = page->size() + tabsOverhead;
-    const int growX = std::max(0, wanted.width() - m_tabs->width());
-    const int growY = std::max(0, wanted.height() - m_tabs->height());
-    if (growX > 0 || growY > 0) {
-        resize(width() + growX, height() + growY);
-    }
+    const QSize around(2 * kMargin, 3 * kMargin + kButtonHeight);
+    const QSize wanted = page->size() + tabsOverhead + around;
+    resize(std::max(width(), wanted.width()), std::max(height(), wanted.height()));
 }
 
 void CGenericPS::SetTabImageSize(QSize size) {

@@ -62,6 +62,24 @@ TEST_F(CGenericPSTest, GrowsToTheLargestPageAndThePagesFollowAResize) {
     EXPECT_EQ(sheet.findChild<QPushButton*>("help")->geometry().right(), sheet.width() - 8);
 }
 
+TEST_F(CGenericPSTest, ManyLargePagesGrowTheSheetOnceForTheLargest) {
+    const auto largePage = [](int templateId, QSize size) {
+        auto* page = new ListPage(templateId, true);
+        page->resize(size);
+        return page;
+    };
+    CGenericPS one(800, "Recipe Properties", m_profile);
+    one.AddPage(largePage(801, {500, 400}), "Title");
+    CGenericPS seven(800, "Recipe Properties", m_profile);
+    for (int id = 801; id <= 807; ++id) {
+        seven.AddPage(largePage(id, {id == 804 ? 520 : 500, 400}), "Page");
+    }
+    EXPECT_EQ(seven.size(), one.size() + QSize(20, 0));
+    seven.show();
+    const QWidget* tabs = seven.findChild<QWidget*>("tabs");
+    EXPECT_LT(tabs->width(), 600);
+}
+
 TEST_F(CGenericPSTest, OkAppliesEveryPageAndStaysOnThePageThatRefuses) {
     CGenericPS sheet(800, "Recipe Properties", m_profile);
     auto* first = new ListPage(801, true);
