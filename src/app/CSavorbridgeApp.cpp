@@ -6,7 +6,9 @@
 #include "app/CSplashWnd.h"
 #include "app/PocketPcInstaller.h"
 #include "app/UpgradeCheck.h"
+#include "nutrition/BasicPortionUnits.h"
 #include "nutrition/Database.h"
+#include "nutrition/TablePortionUnits.h"
 #include "platform/AppFolders.h"
 #include "platform/Profile.h"
 #include "platform/StringTable.h"
@@ -46,6 +48,11 @@ void CSavorbridgeApp::ExitInstance() {
     CSplashWnd::HideSplash();
     delete m_frame;
     m_frame = nullptr;
+    // The database outlives the document's unit tables it reads portions through.
+    if (Nutrient::Database* database = Nutrient::Database::Global()) {
+        database->SetPortionUnits(Nutrient::BasicPortionUnits::Instance());
+    }
+    m_portionUnits.reset();
     // The frame goes first: it writes the settings, which still name the open books.
     m_doc.reset();
     Nutrient::Database::SetGlobal(nullptr);
@@ -73,6 +80,9 @@ void CSavorbridgeApp::CreateMainFrame() {
     m_services.settings.LoadFramePlacement(m_services.profile);
     m_doc = std::make_unique<CSavorbridgeDoc>(m_services.settings, m_services.prompts, &m_services.profile);
     m_doc->SetProgramFolder(m_programFolder);
+    // Portions of food items are measured in the units as the user named them.
+    m_portionUnits = std::make_unique<Nutrient::TablePortionUnits>(m_doc->Units());
+    Nutrient::Database::Global()->SetPortionUnits(*m_portionUnits);
     m_frame = new CMainFrame(m_services.settings, m_services.profile, *m_doc);
     m_doc->SetDialogParent(m_frame);
     m_frame->setAttribute(Qt::WA_DeleteOnClose, false);

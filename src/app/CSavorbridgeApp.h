@@ -16,6 +16,9 @@ class HttpClient;
 class Profile;
 class UpgradeCheck;
 class UserPrompts;
+namespace Nutrient {
+class PortionUnits;
+}
 
 // The application object: prepares the process, creates the main window,
 // opens what start-up asks for and makes the first-run or upgrade step.
@@ -60,6 +63,7 @@ private:
     std::filesystem::path m_programFolder;
     std::filesystem::path m_dataFolder;
     std::unique_ptr<CSavorbridgeDoc> m_doc;
+    std::unique_ptr<Nutrient::PortionUnits> m_portionUnits;
     CMainFrame* m_frame = nullptr;
     std::unique_ptr<UpgradeCheck> m_upgradeCheck;
 };

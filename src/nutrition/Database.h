@@ -125,6 +125,7 @@ public:
     // weight unit, k the k-th measure. gramsPerUnit is set on a match only.
     int MatchPortion(const FoodItem& item, std::string_view unitText, double& gramsPerUnit) const;
     void SetPortionUnits(const PortionUnits& units) { m_units = &units; }
+    const PortionUnits& GetPortionUnits() const { return *m_units; }
 
     void BuildIndex(ProgressSink* progress = nullptr);
     bool HasIndex() const { return m_index != nullptr; }

@@ -3,6 +3,7 @@
 #include "app/CSettings.h"
 #include "app/CSplashWnd.h"
 #include "nutrition/Database.h"
+#include "nutrition/TablePortionUnits.h"
 #include "platform/QtHttpClient.h"
 #include "platform/QtProfile.h"
 #include "support/ScriptedPrompts.h"
@@ -66,7 +67,9 @@ TEST_F(CSavorbridgeAppTest, FirstStartShowsTheWindowAsksNothingAndRemembersItRan
         AppStart start(m_dir);
         start.Run();
         EXPECT_TRUE(std::filesystem::exists(start.m_app.DataFolder() / "SBNutrient.csv"));
-        EXPECT_NE(Nutrient::Database::Global(), nullptr);
+        ASSERT_NE(Nutrient::Database::Global(), nullptr);
+        EXPECT_NE(dynamic_cast<const Nutrient::TablePortionUnits*>(&Nutrient::Database::Global()->GetPortionUnits()),
+                  nullptr);
         CMainFrame* frame = start.m_app.MainFrame();
         ASSERT_NE(frame, nullptr);
         EXPECT_TRUE(frame->isVisible());
