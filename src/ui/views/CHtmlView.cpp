@@ -88,8 +88,10 @@ bool CHtmlView::CanCopy() const {
     return m_page->action(QWebEnginePage::Copy)->isEnabled();
 }
 
+// The browser enables its own Select All only once the view has had the
+// focus; a shown page can always be selected whole.
 bool CHtmlView::CanSelectAll() const {
-    return m_page->action(QWebEnginePage::SelectAll)->isEnabled();
+    return m_ready;
 }
 
 LocalFilePolicy& CHtmlView::FilePolicy() {

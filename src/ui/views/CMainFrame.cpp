@@ -208,7 +208,10 @@ void CMainFrame::SelectTab(int tab) {
     disconnect(&m_doc, nullptr, old, nullptr);
     m_display = nullptr;
     QWidget* next = CreateRightView(tab);
+    // The new view takes the old one's place at its size; the splitter would otherwise share out the width anew.
+    const QList<int> sizes = m_splitter->sizes();
     m_splitter->replaceWidget(1, next);
+    m_splitter->setSizes(sizes);
     old->hide();
     old->deleteLater();
     m_viewTarget.SetView(m_display);

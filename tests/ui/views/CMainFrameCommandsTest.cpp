@@ -202,10 +202,15 @@ TEST_F(CMainFrameCommandsTest, TabsSwapTheRightViewAndComeBackToTheDisplay) {
     EXPECT_EQ(strip->tabText(0), "Display");
     EXPECT_EQ(strip->tabText(1), "Inventory");
     EXPECT_EQ(strip->tabText(2), "Web");
+    m_frame.resize(900, 600);
+    m_frame.show();
+    QApplication::processEvents();
     auto* splitter = m_frame.findChild<QSplitter*>("mainSplitter");
     const int width = splitter->widget(1)->width();
+    EXPECT_GT(width, 0);
 
     strip->setCurrentIndex(1);
+    QApplication::processEvents();
     EXPECT_EQ(m_frame.CurrentTab(), CMainFrame::InventoryTab);
     EXPECT_EQ(m_frame.DisplayView(), nullptr);
     EXPECT_EQ(m_frame.RightView()->objectName(), "placeholderView");
@@ -226,6 +231,20 @@ TEST_F(CMainFrameCommandsTest, TabsSwapTheRightViewAndComeBackToTheDisplay) {
     EXPECT_EQ(m_frame.RightView(), m_frame.DisplayView());
     EXPECT_EQ(strip->currentIndex(), 0);
     EXPECT_TRUE(ActionOf(kTabDisplay).isChecked());
+}
+
+TEST_F(CMainFrameCommandsTest, SwitchingTabsKeepsTheNavigationPanesWidth) {
+    m_frame.resize(900, 600);
+    m_frame.show();
+    auto* splitter = m_frame.findChild<QSplitter*>("mainSplitter");
+    splitter->setSizes({320, 580});
+    QApplication::processEvents();
+    const int left = splitter->widget(0)->width();
+    for (const int tab : {kTabWeb, kTabInventory, kTabDisplay}) {
+        m_frame.Route(tab);
+        QApplication::processEvents();
+        EXPECT_EQ(splitter->widget(0)->width(), left) << tab;
+    }
 }
 
 TEST_F(CMainFrameCommandsTest, DisplayComesBackWithTheCurrentItem) {
