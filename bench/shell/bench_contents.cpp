@@ -1,4 +1,5 @@
 #include "../SyntheticBook.h"
+#include "FixedAnswerPrompts.h"
 
 #include "app/CSavorbridgeDoc.h"
 #include "app/CSettings.h"
@@ -11,28 +12,11 @@
 
 namespace {
 
-// Never asked: building the tree asks the user nothing.
-class SilentPrompts : public UserPrompts {
-public:
-    PromptAnswer Ask(std::string_view, PromptButtons, PromptIcon) override { return PromptAnswer::Ok; }
-    std::vector<std::filesystem::path> ChooseFilesToOpen(std::string_view, const FileFilter&,
-                                                         const std::filesystem::path&, bool) override {
-        return {};
-    }
-    std::optional<std::filesystem::path> ChooseFileToSave(std::string_view, const FileFilter&,
-                                                          const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> ChooseFolder(std::string_view, const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-};
-
 // The Contents tree of one book of the given number of recipes, built in a
 // shown main window with its status-bar progress bar.
 void BuildContents(benchmark::State& state) {
     CSettings settings;
-    SilentPrompts prompts;
+    FixedAnswerPrompts prompts(PromptAnswer::Ok);
     CSavorbridgeDoc doc(settings, prompts, nullptr);
     doc.AppendBook(SyntheticBook::Make(static_cast<std::size_t>(state.range(0)), 250));
     QMainWindow window;

@@ -1,3 +1,4 @@
+#include "FixedAnswerPrompts.h"
 #include "app/BookChecklist.h"
 #include "app/CSBDocBase.h"
 #include "app/CSettings.h"
@@ -14,22 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class NoPrompts : public UserPrompts {
-public:
-    PromptAnswer Ask(std::string_view, PromptButtons, PromptIcon) override { return PromptAnswer::Cancel; }
-    std::vector<std::filesystem::path> ChooseFilesToOpen(std::string_view, const FileFilter&,
-                                                         const std::filesystem::path&, bool) override {
-        return {};
-    }
-    std::optional<std::filesystem::path> ChooseFileToSave(std::string_view, const FileFilter&,
-                                                          const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> ChooseFolder(std::string_view, const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-};
 
 class NoChecklist : public BookChecklist {
 public:
@@ -53,7 +38,7 @@ public:
 // given number of ingredient lines.
 void OpenRecipeSheet(benchmark::State& state) {
     CSettings settings;
-    NoPrompts prompts;
+    FixedAnswerPrompts prompts(PromptAnswer::Cancel);
     NoChecklist checklist;
     MemoryStore profile;
     CSBDocBase doc({settings, prompts, checklist});

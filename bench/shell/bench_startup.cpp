@@ -4,6 +4,7 @@
 // the first picture of the window that shows the book. Each start is a fresh
 // process in real use, so the program measures one start per run.
 #include "../SyntheticBook.h"
+#include "FixedAnswerPrompts.h"
 #include "app/CSavorbridgeApp.h"
 #include "app/CSavorbridgeDoc.h"
 #include "app/CSettings.h"
@@ -37,26 +38,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kRecipes = 10000;
 constexpr int kGiveUpMs = 60000;
-
-// Start-up asks nothing of a fresh profile; should it ask, the answer is the cautious one.
-class QuietPrompts : public UserPrompts {
-public:
-    PromptAnswer Ask(std::string_view text, PromptButtons, PromptIcon) override {
-        std::cerr << "start-up asked: " << text << '\n';
-        return PromptAnswer::No;
-    }
-    std::vector<std::filesystem::path> ChooseFilesToOpen(std::string_view, const FileFilter&,
-                                                         const std::filesystem::path&, bool) override {
-        return {};
-    }
-    std::optional<std::filesystem::path> ChooseFileToSave(std::string_view, const FileFilter&,
-                                                          const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> ChooseFolder(std::string_view, const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-};
 
 struct Setting {
     Clock::time_point processStart;
@@ -126,7 +107,7 @@ void StartupToPaintedBook(benchmark::State& state) {
     for (auto _ : state) {
         const auto appStart = Clock::now();
         QtProfile profile(QString::fromStdString(setting.profile.string()));
-        QuietPrompts prompts;
+        FixedAnswerPrompts prompts(PromptAnswer::No);
         QtHttpClient http;
         CSavorbridgeApp app({CSettings::Global(), profile, prompts, http}, {setting.book.string()});
         if (!app.InitInstance() || app.MainFrame()->DisplayView() == nullptr) {
