@@ -15,3 +15,14 @@ QString WaitForBodyHtml(CHtmlView& view, int waitMs) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, waitMs));
     return body;
 }
+
+QVariant EvaluateScript(CHtmlView& view, const QString& code, int waitMs) {
+    QVariant result;
+    bool done = false;
+    view.RunScript(code, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, waitMs)) << code.toStdString();
+    return result;
+}

@@ -38,16 +38,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return complete.count() > 0; }, kWait));
     }
 
-    QVariant Eval(const QString& code) {
-        QVariant result;
-        bool done = false;
-        m_view.RunScript(code, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait)) << code.toStdString();
-        return result;
-    }
+    QVariant Eval(const QString& code) { return EvaluateScript(m_view, code, kWait); }
 
     QString Body() { return WaitForBodyHtml(m_view, kWait); }
 

@@ -65,16 +65,7 @@ protected:
 
     void Follow(const std::string& link) { EXPECT_TRUE(m_view.OnBeforeNavigate("file:///sb/" + link)) << link; }
 
-    QVariant Eval(const QString& code) {
-        QVariant result;
-        bool done = false;
-        m_view.RunScript(code, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait)) << code.toStdString();
-        return result;
-    }
+    QVariant Eval(const QString& code) { return EvaluateScript(m_view, code, kWait); }
 
     // Where an element of the page is, in view coordinates.
     QRect ElementRect(const QString& id) {
