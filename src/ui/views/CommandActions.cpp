@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 QString Text(std::string_view text) {
@@ -68,9 +70,12 @@ void CommandActions::FillMenu(QMenu& menu, const std::vector<CommandTable::MenuE
         case Kind::Separator:
             menu.addSeparator();
             break;
-        case Kind::Submenu:
-            FillMenu(*menu.addMenu(Text(item.title)), item.items);
+        case Kind::Submenu: {
+            QMenu* submenu = menu.addMenu(Text(item.title));
+            FillMenu(*submenu, item.items);
+            m_submenus.push_back(submenu);
             break;
+        }
         case Kind::Command:
             menu.addAction(ActionFor(item.id));
             break;
@@ -150,5 +155,12 @@ void CommandActions::Update(const StateOf& stateOf) {
             action->setCheckable(true);
         }
         action->setChecked(state.checked);
+    }
+    // A submenu that offers nothing is greyed like a command.
+    for (QMenu* submenu : m_submenus) {
+        const QList<QAction*> entries = submenu->actions();
+        const bool any = std::any_of(entries.begin(), entries.end(),
+                                     [](const QAction* entry) { return !entry->isSeparator() && entry->isEnabled(); });
+        submenu->menuAction()->setEnabled(any);
     }
 }

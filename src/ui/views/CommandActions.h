@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -51,5 +52,7 @@ private:
     QMainWindow& m_window;
     Route m_route;
     std::map<int, QAction*> m_actions;
+    // Innermost first, so a submenu's state is known before its parent's.
+    std::vector<QMenu*> m_submenus;
     std::map<int, int> m_paneKeys;
 };

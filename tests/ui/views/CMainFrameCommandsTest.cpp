@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -90,6 +91,23 @@ TEST_F(CMainFrameCommandsTest, MenuBarAndKeysComeFromTheCommandTable) {
     EXPECT_EQ(ActionOf(kViewItem).text(), "&Item\tEnter");
     EXPECT_TRUE(ActionOf(kViewItem).shortcut().isEmpty());
     EXPECT_EQ(ActionOf(kOpen).objectName(), "actionOpen");
+}
+
+TEST_F(CMainFrameCommandsTest, SubmenusOfDisabledCommandsAreGreyed) {
+    m_frame.UpdateCommandStates();
+    const auto submenuHolding = [&](int id) -> QAction* {
+        for (auto* menu : m_frame.findChildren<QMenu*>()) {
+            if (menu->actions().contains(&ActionOf(id))) {
+                return menu->menuAction();
+            }
+        }
+        return nullptr;
+    };
+    ASSERT_NE(submenuHolding(kPalmExportBook), nullptr);
+    EXPECT_FALSE(submenuHolding(kPalmExportBook)->isEnabled());
+    EXPECT_FALSE(submenuHolding(kPocketPcExportBook)->isEnabled());
+    ASSERT_NE(submenuHolding(kNewRecipe), nullptr);
+    EXPECT_TRUE(submenuHolding(kNewRecipe)->isEnabled());
 }
 
 TEST_F(CMainFrameCommandsTest, ToolbarsHoldTheirButtonsAndFollowTheirToggles) {
