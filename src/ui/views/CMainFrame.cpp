@@ -12,6 +12,7 @@
 #include "ui/controls/CProgressBar.h"
 #include "ui/controls/CSheetTab.h"
 #include "ui/views/CCapsLockIndicator.h"
+#include "ui/views/CHackSplitter.h"
 #include "ui/views/CLeftSplitter.h"
 #include "ui/views/CLeftView.h"
 #include "ui/views/CPlaceholderView.h"
@@ -108,7 +109,7 @@ int CMainFrame::InitialPaneHeight() {
 }
 
 void CMainFrame::CreatePanes() {
-    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter = new CHackSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName("mainSplitter");
     m_splitter->setChildrenCollapsible(false);
     m_leftSplitter = new CLeftSplitter(m_splitter);
@@ -151,6 +152,7 @@ void CMainFrame::CreateStatusBar() {
     bar->addPermanentWidget(spacer);
     bar->addPermanentWidget(new CCapsLockIndicator(bar));
     connect(m_tabs, &QTabBar::currentChanged, this, &CMainFrame::SelectTab);
+    m_splitter->SetTabStrip(m_tabs);
 }
 
 void CMainFrame::CreateCommands() {
@@ -220,6 +222,7 @@ void CMainFrame::SelectTab(int tab) {
         const QSignalBlocker quiet(m_tabs);
         m_tabs->setCurrentIndex(tab);
     }
+    m_splitter->update();
     if (m_display != nullptr) {
         m_display->OnInitialUpdate();
         m_doc.Redisplay();

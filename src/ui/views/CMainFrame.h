@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class CHackSplitter;
 class CLeftSplitter;
 class CLeftView;
 class CSBHtmlViewM;
@@ -104,7 +105,7 @@ private:
     CommandTarget* m_commentTarget = nullptr;
     CommandActions* m_actions = nullptr;
     std::array<QToolBar*, 3> m_toolbars{};
-    QSplitter* m_splitter = nullptr;
+    CHackSplitter* m_splitter = nullptr;
     CLeftSplitter* m_leftSplitter = nullptr;
     CLeftView* m_left = nullptr;
     QWidget* m_commentSlot = nullptr;
