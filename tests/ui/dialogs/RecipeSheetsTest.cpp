@@ -12,6 +12,7 @@
 #include "support/QtTestPicture.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
+#include "support/TickedChecklist.h"
 #include "ui/controls/CInPlaceEdit.h"
 #include "ui/controls/CSBGridEx.h"
 #include "ui/dialogs/CGenericPS.h"
@@ -33,14 +34,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class NoChecklist : public BookChecklist {
-public:
-    std::optional<std::vector<bool>> ChooseBooks(std::string_view, const std::vector<std::string>&,
-                                                 const std::vector<bool>& ticked) override {
-        return ticked;
-    }
-};
 
 template <typename T>
 T* Child(CGenericPS& sheet, const char* name, int page) {
@@ -99,7 +92,7 @@ protected:
 
     CSettings m_settings;
     ScriptedPrompts m_prompts;
-    NoChecklist m_checklist;
+    TickedChecklist m_checklist;
     MemoryProfile m_profile;
     CSBDocBase m_doc;
     RecipeSheets m_sheets;
